@@ -1,0 +1,202 @@
+#include "feld.h"
+
+#include "game/spiellabel.h"
+#include "seite.h"
+
+#include <QPainter>
+#include <QPen>
+#include <QRectF>
+
+namespace {
+constexpr int oben = 0;
+constexpr int rechts = 1;
+constexpr int unten = 2;
+constexpr int links = 3;
+constexpr int laenge = 40;
+}
+
+Feld::Feld(SpielLabel *label, int x, int y, Feld *linkerNachbar, Feld *obererNachbar)
+    : label(label), x(x), y(y)
+{
+    nachbarn[oben] = obererNachbar;
+    nachbarn[links] = linkerNachbar;
+
+    auto neueSeite = [&](int lage) {
+        eigeneSeiten.push_back(std::make_unique<Seite>(label, x, y, lage));
+        return eigeneSeiten.back().get();
+    };
+
+    if (obererNachbar) {
+        seiten[oben] = obererNachbar->seiten[unten];
+        seiten[oben]->gibFrei();
+        obererNachbar->nachbarn[unten] = this;
+    } else {
+        seiten[oben] = neueSeite(oben);
+    }
+    seiten[rechts] = neueSeite(rechts);
+    seiten[unten] = neueSeite(unten);
+    if (linkerNachbar) {
+        seiten[links] = linkerNachbar->seiten[rechts];
+        seiten[links]->gibFrei();
+        linkerNachbar->nachbarn[rechts] = this;
+    } else {
+        seiten[links] = neueSeite(links);
+    }
+
+    seiten[oben]->verbinde(seiten[rechts]);
+    seiten[oben]->verbinde(seiten[links]);
+    seiten[unten]->verbinde(seiten[rechts]);
+    seiten[unten]->verbinde(seiten[links]);
+}
+
+Feld::~Feld() = default;
+
+int Feld::index(int richtung)
+{
+    return richtung == oben || richtung == rechts || richtung == unten ? richtung : links;
+}
+
+Feld *Feld::nachbar(int richtung) const
+{
+    return nachbarn[index(richtung)];
+}
+
+Seite *Feld::seite(int richtung) const
+{
+    return seiten[index(richtung)];
+}
+
+bool Feld::zieheBei(int dx, int dy, int *richtung)
+{
+    // The box is cut along both diagonals into four triangles, one per side.
+    if (dx < dy)
+        *richtung = dy <= laenge - dx ? links : unten;
+    else
+        *richtung = dy > laenge - dx ? rechts : oben;
+    return seiten[*richtung]->ziehe();
+}
+
+void Feld::zieheSeite(int richtung)
+{
+    seite(richtung)->ziehe();
+}
+
+bool Feld::istGeschlossen() const
+{
+    return anzahlGeschlossen() == 4;
+}
+
+int Feld::anzahlGeschlossen() const
+{
+    int anzahl = 0;
+    for (const Seite *s : seiten)
+        anzahl += s->istFrei() ? 0 : 1;
+    return anzahl;
+}
+
+std::vector<Seite *> Feld::geschlosseneSeiten() const
+{
+    std::vector<Seite *> ergebnis;
+    for (Seite *s : seiten) {
+        if (!s->istFrei())
+            ergebnis.push_back(s);
+    }
+    return ergebnis;
+}
+
+std::vector<int> Feld::freieRichtungen() const
+{
+    std::vector<int> ergebnis;
+    for (int r = oben; r <= links; ++r) {
+        if (seiten[r]->istFrei())
+            ergebnis.push_back(r);
+    }
+    return ergebnis;
+}
+
+void Feld::zeichneBesitzer(bool mensch)
+{
+    {
+        QPainter maler(label->bild());
+        QPen stift{QColor(Qt::black)};
+        stift.setWidth(2);
+        maler.setPen(stift);
+        if (mensch) {
+            maler.drawEllipse(QRect(x + 4, y + 4, 32, 32));
+            stift.setColor(Qt::red);
+            maler.setPen(stift);
+            maler.drawArc(QRectF(x + 12, y + 20, 16.0, 8.0), -480, -1920);
+            stift.setWidth(3);
+            stift.setColor(Qt::blue);
+            maler.setPen(stift);
+            maler.drawEllipse(QRect(x + 12, y + 12, 4, 4));
+            maler.drawEllipse(QRect(x + 24, y + 12, 4, 4));
+            vomMenschen = true;
+        } else {
+            maler.drawRoundedRect(QRectF(x + 4, y + 8, 32.0, 24.0), 3.0, 3.0, Qt::AbsoluteSize);
+        }
+    }
+    label->zeigeBild();
+    if (mensch)
+        label->menschPunkt(true);
+    else
+        label->computerPunkt(true);
+}
+
+void Feld::loescheBesitzer(bool mensch)
+{
+    {
+        QPainter maler(label->bild());
+        maler.fillRect(QRect(x + 2, y + 2, 36, 36), Qt::yellow);
+    }
+    label->zeigeBild();
+    if (mensch)
+        label->menschPunkt(false);
+    else
+        label->computerPunkt(false);
+    vomMenschen = false;
+}
+
+void Feld::sperre()
+{
+    {
+        QPainter maler(label->bild());
+        maler.fillRect(QRect(x, y, laenge, laenge), Qt::gray);
+    }
+    for (Seite *s : seiten)
+        s->sperre();
+    gesperrt = true;
+}
+
+char Feld::zustand() const
+{
+    int code = 0;
+    for (int r = oben; r <= links; ++r) {
+        if (seiten[r]->istGezogen())
+            code |= 1 << r;
+    }
+    if (istGeschlossen())
+        code |= 16;
+    if (vomMenschen)
+        code |= 32;
+    if (gesperrt)
+        code |= 64;
+    return static_cast<char>(code);
+}
+
+void Feld::setzeZustand(char code)
+{
+    const int bits = static_cast<unsigned char>(code);
+    for (int r = oben; r <= links; ++r) {
+        // A side already taken through the neighbour's code is closed, and
+        // ziehe() leaves it alone.
+        if (bits & (1 << r))
+            seiten[r]->ziehe();
+    }
+    if (bits & 64) {
+        sperre();
+    } else if (bits & 16) {
+        vomMenschen = (bits & 32) != 0;
+        zeichneBesitzer(vomMenschen);
+    }
+}

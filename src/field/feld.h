@@ -1,0 +1,58 @@
+#ifndef PUNKTFELD_FELD_H
+#define PUNKTFELD_FELD_H
+
+#include <array>
+#include <memory>
+#include <vector>
+
+class Seite;
+class SpielLabel;
+
+// One box of the grid with its four sides and its four neighbours.
+// Directions: 0 top, 1 right, 2 bottom, 3 left.
+class Feld
+{
+public:
+    Feld(SpielLabel *label, int x, int y, Feld *links, Feld *oben);
+    ~Feld();
+    Feld(const Feld &) = delete;
+    Feld &operator=(const Feld &) = delete;
+
+    Feld *nachbar(int richtung) const;
+    Seite *seite(int richtung) const;
+    bool zieheBei(int dx, int dy, int *richtung);
+    void zieheSeite(int richtung);
+
+    bool istGeschlossen() const;
+    int anzahlGeschlossen() const;
+    std::vector<Seite *> geschlosseneSeiten() const;
+    std::vector<int> freieRichtungen() const;
+
+    void zeichneBesitzer(bool mensch);
+    void loescheBesitzer(bool mensch);
+    void sperre();
+    bool istGesperrt() const { return gesperrt; }
+    bool istVomMenschen() const { return vomMenschen; }
+
+    char zustand() const;
+    void setzeZustand(char code);
+
+    int pixelX() const { return x; }
+    int pixelY() const { return y; }
+
+private:
+    static int index(int richtung);
+
+    SpielLabel *label;
+    int x;
+    int y;
+    std::array<Seite *, 4> seiten{};
+    std::array<Feld *, 4> nachbarn{};
+    bool gesperrt = false;
+    bool vomMenschen = false;
+    // The sides this box created; a side shared with the box to the left or
+    // above belongs to that box, so every side has exactly one owner.
+    std::vector<std::unique_ptr<Seite>> eigeneSeiten;
+};
+
+#endif

@@ -1,0 +1,45 @@
+#ifndef PUNKTFELD_SEITE_H
+#define PUNKTFELD_SEITE_H
+
+#include <vector>
+
+class SpielLabel;
+
+// One side of a box, 40 pixels long. A side between two boxes is a single
+// object shared by both, so taking it counts for both boxes.
+class Seite
+{
+public:
+    Seite(SpielLabel *label, int x, int y, int lage);
+    Seite(const Seite &) = delete;
+    Seite &operator=(const Seite &) = delete;
+
+    void zeichne(int farbe, int breite) const;
+    bool ziehe();
+    void gibFrei();
+    void markiere(bool rot) const;
+    void zeichneNeu() const;
+    void nimmZurueck();
+    void sperre();
+    void verbinde(Seite *andere);
+
+    bool istFrei() const { return frei; }
+    bool istGezogen() const { return gezogen; }
+    int aktuelleFarbe() const { return farbe; }
+    int aktuelleBreite() const { return breite; }
+    int position() const { return lage; }
+    const std::vector<Seite *> &verbundeneSeiten() const { return nachbarn; }
+
+private:
+    SpielLabel *label;
+    int x;
+    int y;
+    int lage;
+    bool frei = false;
+    bool gezogen = false;
+    int breite = 1;
+    int farbe;
+    std::vector<Seite *> nachbarn;
+};
+
+#endif

@@ -1,0 +1,89 @@
+#include "spielfeld.h"
+
+#include "feld.h"
+
+Spielfeld::Spielfeld(int zeilen, int spalten)
+    : zeilen(zeilen), spalten(spalten), felder(static_cast<std::size_t>(zeilen * spalten), nullptr)
+{
+}
+
+Spielfeld::~Spielfeld()
+{
+    loesche();
+}
+
+Spielfeld::Spielfeld(Spielfeld &&andere) noexcept
+    : zeilen(andere.zeilen), spalten(andere.spalten), felder(std::move(andere.felder))
+{
+    andere.zeilen = 0;
+    andere.spalten = 0;
+    andere.felder.clear();
+}
+
+Spielfeld &Spielfeld::operator=(Spielfeld &&andere) noexcept
+{
+    if (this != &andere) {
+        loesche();
+        zeilen = andere.zeilen;
+        spalten = andere.spalten;
+        felder = std::move(andere.felder);
+        andere.zeilen = 0;
+        andere.spalten = 0;
+        andere.felder.clear();
+        andere.felder.shrink_to_fit();
+    }
+    return *this;
+}
+
+void Spielfeld::loesche()
+{
+    for (Feld *f : felder)
+        delete f;
+    felder.clear();
+    felder.shrink_to_fit();
+}
+
+Feld **Spielfeld::zeile(int i)
+{
+    return felder.data() + static_cast<std::ptrdiff_t>(i) * spalten;
+}
+
+Feld **Spielfeld::begin()
+{
+    return felder.data();
+}
+
+Feld **Spielfeld::end()
+{
+    return felder.data() + felder.size();
+}
+
+Feld *const *Spielfeld::begin() const
+{
+    return felder.data();
+}
+
+Feld *const *Spielfeld::end() const
+{
+    return felder.data() + felder.size();
+}
+
+Feld *Spielfeld::feld(int zeile, int spalte) const
+{
+    return enthaelt(zeile, spalte) ? felder[static_cast<std::size_t>(zeile * spalten + spalte)] : nullptr;
+}
+
+bool Spielfeld::enthaelt(int zeile, int spalte) const
+{
+    return zeile >= 0 && zeile < zeilen && spalte >= 0 && spalte < spalten;
+}
+
+int Spielfeld::spaltenFuer(int groesse)
+{
+    return groesse == 0 ? 6 : groesse == 1 ? 13 : 22;
+}
+
+int Spielfeld::zeilenFuer(int groesse)
+{
+    return groesse == 0 ? 5 : groesse == 1 ? 11 : 15;
+}

@@ -1,0 +1,45 @@
+#ifndef PUNKTFELD_SPIELFELD_H
+#define PUNKTFELD_SPIELFELD_H
+
+#include <vector>
+
+class Feld;
+
+// The row-major grid of boxes. It owns its boxes (and through them their
+// sides); a grid is replaced only by move assignment.
+class Spielfeld
+{
+public:
+    Spielfeld() = default;
+    Spielfeld(int zeilen, int spalten);
+    ~Spielfeld();
+    Spielfeld(const Spielfeld &) = delete;
+    Spielfeld &operator=(const Spielfeld &) = delete;
+    Spielfeld(Spielfeld &&andere) noexcept;
+    Spielfeld &operator=(Spielfeld &&andere) noexcept;
+
+    Feld **zeile(int i);
+    Feld **begin();
+    Feld **end();
+    Feld *const *begin() const;
+    Feld *const *end() const;
+
+    // Board sizes by index: 0 small (6 x 5), 1 medium (13 x 11), 2 large
+    // (22 x 15); any other index means the large board.
+    static int spaltenFuer(int groesse);
+    static int zeilenFuer(int groesse);
+
+    Feld *feld(int zeile, int spalte) const;
+    int zeilenAnzahl() const { return zeilen; }
+    int spaltenAnzahl() const { return spalten; }
+    bool enthaelt(int zeile, int spalte) const;
+
+private:
+    void loesche();
+
+    int zeilen = 0;
+    int spalten = 0;
+    std::vector<Feld *> felder;
+};
+
+#endif
