@@ -1,0 +1,93 @@
+#include "spielstand.h"
+
+#include "field/feld.h"
+#include "field/spielfeld.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kopfLaenge = 3;
+constexpr int bitGeschlossen = 16;
+constexpr int bitGesperrt = 64;
+
+int bits(const QByteArray &codes, int index)
+{
+    return static_cast<unsigned char>(codes.at(index));
+}
+
+}
+
+Spielstand::Spielstand(int groesse, int level, bool menschAmZug, QByteArray codes)
+    : brettGroesse(groesse), computerLevel(level), menschZieht(menschAmZug), codes(std::move(codes))
+{
+}
+
+int Spielstand::groessteLaenge()
+{
+    return kopfLaenge + Spielfeld::spaltenFuer(2) * Spielfeld::zeilenFuer(2);
+}
+
+std::optional<Spielstand> Spielstand::lies(const QByteArray &daten)
+{
+    if (daten.size() < kopfLaenge)
+        return std::nullopt;
+    const int groesseByte = static_cast<unsigned char>(daten.at(0));
+    const int groesse = groesseByte <= 2 ? groesseByte : 0;
+    const int anzahl = Spielfeld::spaltenFuer(groesse) * Spielfeld::zeilenFuer(groesse);
+    if (daten.size() < kopfLaenge + anzahl)
+        return std::nullopt;
+    // The level byte is kept within the levels the menu offers, so that the
+    // marked level and the level played agree.
+    const int level = std::clamp(static_cast<int>(static_cast<unsigned char>(daten.at(1))), 1, 5);
+    const bool menschAmZug = daten.at(2) != 0;
+    QByteArray codes = daten.mid(kopfLaenge, anzahl);
+    if (!istStimmig(groesse, codes))
+        return std::nullopt;
+    return Spielstand(groesse, level, menschAmZug, std::move(codes));
+}
+
+bool Spielstand::istStimmig(int groesse, const QByteArray &codes)
+{
+    const int spalten = Spielfeld::spaltenFuer(groesse);
+    const int zeilen = Spielfeld::zeilenFuer(groesse);
+    auto gesperrt = [&](int r, int c) { return (bits(codes, r * spalten + c) & bitGesperrt) != 0; };
+    // A side is closed when it lies on the frame, when either of its boxes
+    // records it as taken, or when either of its boxes is blocked.
+    auto geschlossen = [&](int r, int c, int richtung) {
+        static const int dr[4] = {-1, 0, 1, 0};
+        static const int dc[4] = {0, 1, 0, -1};
+        const int nr = r + dr[richtung];
+        const int nc = c + dc[richtung];
+        if (nr < 0 || nr >= zeilen || nc < 0 || nc >= spalten)
+            return true;
+        const int gegenRichtung = (richtung + 2) % 4;
+        return (bits(codes, r * spalten + c) & (1 << richtung)) != 0
+            || (bits(codes, nr * spalten + nc) & (1 << gegenRichtung)) != 0 || gesperrt(r, c) || gesperrt(nr, nc);
+    };
+    for (int r = 0; r < zeilen; ++r) {
+        for (int c = 0; c < spalten; ++c) {
+            if (gesperrt(r, c))
+                continue;
+            bool alleZu = true;
+            for (int richtung = 0; richtung < 4; ++richtung)
+                alleZu = alleZu && geschlossen(r, c, richtung);
+            const bool alsZuGespeichert = (bits(codes, r * spalten + c) & bitGeschlossen) != 0;
+            if (alleZu != alsZuGespeichert)
+                return false;
+        }
+    }
+    return true;
+}
+
+QByteArray Spielstand::schreibe(int groesse, int level, bool menschAmZug, const Spielfeld &spielfeld)
+{
+    QByteArray daten;
+    daten.reserve(kopfLaenge + static_cast<int>(spielfeld.end() - spielfeld.begin()));
+    daten.append(static_cast<char>(groesse));
+    daten.append(static_cast<char>(level));
+    daten.append(static_cast<char>(menschAmZug ? 1 : 0));
+    for (const Feld *feld : spielfeld)
+        daten.append(feld->zustand());
+    return daten;
+}

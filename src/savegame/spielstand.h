@@ -1,0 +1,39 @@
+#ifndef PUNKTFELD_SPIELSTAND_H
+#define PUNKTFELD_SPIELSTAND_H
+
+#include <QByteArray>
+
+#include <optional>
+
+class Spielfeld;
+
+// A saved game: one byte each for the board size, the computer's level and
+// whose turn it is, then one state code per box, row by row. There is no
+// header, version or checksum, so a file is only accepted when every box
+// agrees with its sides.
+class Spielstand
+{
+public:
+    static std::optional<Spielstand> lies(const QByteArray &daten);
+    static QByteArray schreibe(int groesse, int level, bool menschAmZug, const Spielfeld &spielfeld);
+
+    // The length of a saved large board, the longest file that is read.
+    static int groessteLaenge();
+
+    int groesse() const { return brettGroesse; }
+    int level() const { return computerLevel; }
+    bool menschAmZug() const { return menschZieht; }
+    // One state code per box, row by row from the top, left to right.
+    const QByteArray &felder() const { return codes; }
+
+private:
+    Spielstand(int groesse, int level, bool menschAmZug, QByteArray codes);
+    static bool istStimmig(int groesse, const QByteArray &codes);
+
+    int brettGroesse;
+    int computerLevel;
+    bool menschZieht;
+    QByteArray codes;
+};
+
+#endif
