@@ -1,0 +1,114 @@
+#ifndef PUNKTFELD_SPIELLABEL_H
+#define PUNKTFELD_SPIELLABEL_H
+
+#include "computer/computerspieler.h"
+#include "field/spielfeld.h"
+#include "zug.h"
+
+#include <QLabel>
+#include <QString>
+#include <QTimer>
+
+#include <list>
+#include <memory>
+#include <vector>
+
+class Feld;
+class MainWindow;
+class QMouseEvent;
+class QPixmap;
+class Seite;
+
+// The board widget. It owns one game at a time: the board picture, the grid,
+// the scores, whose turn it is, the two timers that pace the game and the
+// move history. Sides and boxes paint themselves into the picture, which is
+// handed to the label after every change.
+class SpielLabel : public QLabel
+{
+    Q_OBJECT
+
+public:
+    explicit SpielLabel(MainWindow *parent);
+    ~SpielLabel() override;
+
+    void neuesSpiel(int groesse, bool zufallsform);
+    void setLevel(int level);
+    void setMenschStartet(bool menschStartet);
+
+    QPixmap *bild() const;
+    void zeigeBild();
+    int breite() const { return bildBreite; }
+    int hoehe() const { return bildHoehe; }
+
+    void menschPunkt(bool dazu);
+    void computerPunkt(bool dazu);
+    void zeigeStatus();
+    void merkeZug(Zug zug);
+
+    void rueckgaengig();
+    void wiederherstellen();
+
+    void speichern(int groesse, bool speichernUnter);
+    void oeffnen();
+    bool schreibeDatei(const QString &name, int groesse) const;
+    bool ladeDatei(const QString &name);
+
+    int aktuellesLevel() const { return level; }
+    bool istMenschStartet() const { return menschStartet; }
+    bool istMenschAmZug() const { return menschAmZug; }
+    bool istFertig() const { return fertig; }
+    int punkteDesMenschen() const { return punkteMensch; }
+    int punkteDesComputers() const { return punkteComputer; }
+    int felderImSpiel() const { return anzahlFelder; }
+    const Spielfeld &brett() const { return spielfeld; }
+    int blinkSchritt() const { return blinkZaehler; }
+    bool blinktRot() const { return blinkRot; }
+    Seite *blinkendeSeite() const { return letzteSeite; }
+    const std::vector<Feld *> &wartendeFelder() const { return neueFelder; }
+    const std::list<Zug> &zugVerlauf() const { return verlauf; }
+    int zuegeAufDemBrett() const;
+    QString aktuellerDateiName() const { return dateiName; }
+    bool computerWartet() const { return computerTimer.isActive(); }
+    bool blinkWartet() const { return blinkTimer.isActive(); }
+    const Computerspieler &computer() const { return computerspieler; }
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+
+private slots:
+    void blinkeMitSeite();
+    void computerZug();
+
+private:
+    bool verlaufHatRedo() const;
+    void verwirfRedo();
+    Zug *zugAufDemBrett();
+    void starteBlink(Seite *seite, bool rot);
+    void warnung(const QString &text);
+
+    MainWindow *hauptfenster;
+    std::unique_ptr<QPixmap> spielBild;
+    int level = 5;
+    bool menschStartet = true;
+    int anzahlFelder = 0;
+    bool fertig = false;
+    Spielfeld spielfeld;
+    int bildBreite = 0;
+    int bildHoehe = 0;
+    QTimer blinkTimer;
+    QTimer computerTimer;
+    Seite *letzteSeite = nullptr;
+    std::vector<Feld *> neueFelder;
+    int blinkZaehler = 0;
+    bool blinkRot = false;
+    bool menschAmZug = true;
+    int punkteMensch = 0;
+    int punkteComputer = 0;
+    bool bildSperre = false;
+    Computerspieler computerspieler;
+    std::list<Zug> verlauf;
+    std::list<Zug>::iterator verlaufPos;
+    QString dateiName;
+};
+
+#endif

@@ -1,0 +1,164 @@
+#include "mainwindow.h"
+
+#include "game/spiellabel.h"
+#include "ui_mainwindow.h"
+
+#include <QMenuBar>
+#include <QStatusBar>
+
+const QString dateiFilter = QString::fromUtf8("Punktfeld (*.pf)");
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent), ui(new Ui::MainWindow)
+{
+    ui->setupUi(this);
+    // The board widget starts its first game at once and reports its status
+    // line and the undo and redo states back here, so the form must exist
+    // before it is created.
+    spielLabel = new SpielLabel(this);
+    passeFenstergroesseAn();
+    setCentralWidget(spielLabel);
+    fettFont.setWeight(QFont::Bold);
+}
+
+MainWindow::~MainWindow()
+{
+    delete ui;
+}
+
+void MainWindow::setzeStatusText(const QString &text)
+{
+    statusLabel.setText(text);
+    if (statusLabel.parentWidget() != ui->statusBar)
+        ui->statusBar->addWidget(&statusLabel, 0);
+}
+
+void MainWindow::zeigeMeldung(const QString &text)
+{
+    ui->statusBar->showMessage(text, 2000);
+}
+
+void MainWindow::setzeRueckgaengigAktiv(bool aktiv)
+{
+    ui->actionRueckgaengig->setEnabled(aktiv);
+}
+
+void MainWindow::setzeWiederherstellenAktiv(bool aktiv)
+{
+    ui->actionWiederherstellen->setEnabled(aktiv);
+}
+
+void MainWindow::passeFenstergroesseAn()
+{
+    // The bars get exactly their own heights, so that the board widget is
+    // exactly as large as the picture and presses land where they are aimed.
+    const int breite = spielLabel->breite();
+    const int menueHoehe = ui->menuBar->heightForWidth(breite);
+    const int balken = (menueHoehe > 0 ? menueHoehe : ui->menuBar->sizeHint().height())
+        + ui->statusBar->sizeHint().height();
+    setFixedSize(breite, spielLabel->hoehe() + balken);
+}
+
+void MainWindow::setzeGroesse(int groesse, bool zufallsform, bool erzwingen)
+{
+    QAction *gewaehlt = groesse == 0 ? ui->actionKlein : groesse == 1 ? ui->actionMittel : ui->actionGross;
+    if (!erzwingen && gewaehlt->font().weight() > QFont::Normal)
+        return;
+    markiere({ui->actionKlein, ui->actionMittel, ui->actionGross}, gewaehlt);
+    this->groesse = groesse;
+    spielLabel->neuesSpiel(groesse, zufallsform);
+    passeFenstergroesseAn();
+}
+
+void MainWindow::setzeLevel(int level)
+{
+    QAction *gewaehlt = level == 5 ? ui->actionLevel5
+        : level == 4              ? ui->actionLevel4
+        : level == 3              ? ui->actionLevel3
+        : level == 2              ? ui->actionLevel2
+                                  : ui->actionLevel1;
+    markiere({ui->actionLevel5, ui->actionLevel4, ui->actionLevel3, ui->actionLevel2, ui->actionLevel1},
+             gewaehlt);
+    spielLabel->setLevel(level);
+}
+
+void MainWindow::markiere(std::initializer_list<QAction *> gruppe, const QAction *gewaehlt)
+{
+    for (QAction *eintrag : gruppe)
+        eintrag->setFont(eintrag == gewaehlt ? fettFont : normalFont);
+}
+
+void MainWindow::on_actionNeues_Spiel_triggered()
+{
+    spielLabel->neuesSpiel(groesse, true);
+}
+
+void MainWindow::on_actionKlein_triggered()
+{
+    setzeGroesse(0, true, false);
+}
+
+void MainWindow::on_actionMittel_triggered()
+{
+    setzeGroesse(1, true, false);
+}
+
+void MainWindow::on_actionGross_triggered()
+{
+    setzeGroesse(2, true, false);
+}
+
+void MainWindow::on_actionLevel5_triggered()
+{
+    setzeLevel(5);
+}
+
+void MainWindow::on_actionLevel4_triggered()
+{
+    setzeLevel(4);
+}
+
+void MainWindow::on_actionLevel3_triggered()
+{
+    setzeLevel(3);
+}
+
+void MainWindow::on_actionLevel2_triggered()
+{
+    setzeLevel(2);
+}
+
+void MainWindow::on_actionLevel1_triggered()
+{
+    setzeLevel(1);
+}
+
+void MainWindow::on_actionRueckgaengig_triggered()
+{
+    spielLabel->rueckgaengig();
+}
+
+void MainWindow::on_actionWiederherstellen_triggered()
+{
+    spielLabel->wiederherstellen();
+}
+
+void MainWindow::on_actionSpiel_oeffnen_triggered()
+{
+    spielLabel->oeffnen();
+}
+
+void MainWindow::on_actionSpiel_speichern_triggered()
+{
+    spielLabel->speichern(groesse, false);
+}
+
+void MainWindow::on_actionSpiel_speichern_unter_triggered()
+{
+    spielLabel->speichern(groesse, true);
+}
+
+void MainWindow::on_actionMensch_startet_toggled(bool menschStarted)
+{
+    spielLabel->setMenschStartet(menschStarted);
+}

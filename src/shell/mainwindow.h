@@ -1,0 +1,68 @@
+#ifndef PUNKTFELD_MAINWINDOW_H
+#define PUNKTFELD_MAINWINDOW_H
+
+#include <QFont>
+#include <QLabel>
+#include <QMainWindow>
+#include <QString>
+
+namespace Ui {
+class MainWindow;
+}
+
+class QAction;
+class SpielLabel;
+
+// The filter of the open and save dialogs.
+extern const QString dateiFilter;
+
+// The one window of the game: menus, the board widget and the status line.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    void setzeStatusText(const QString &text);
+    void zeigeMeldung(const QString &text);
+    void setzeRueckgaengigAktiv(bool aktiv);
+    void setzeWiederherstellenAktiv(bool aktiv);
+    void passeFenstergroesseAn();
+    void setzeGroesse(int groesse, bool zufallsform, bool erzwingen);
+    void setzeLevel(int level);
+
+    SpielLabel *spiel() const { return spielLabel; }
+    int aktuelleGroesse() const { return groesse; }
+    const QLabel &statusZeile() const { return statusLabel; }
+
+private slots:
+    void on_actionNeues_Spiel_triggered();
+    void on_actionKlein_triggered();
+    void on_actionMittel_triggered();
+    void on_actionGross_triggered();
+    void on_actionLevel5_triggered();
+    void on_actionLevel4_triggered();
+    void on_actionLevel3_triggered();
+    void on_actionLevel2_triggered();
+    void on_actionLevel1_triggered();
+    void on_actionRueckgaengig_triggered();
+    void on_actionWiederherstellen_triggered();
+    void on_actionSpiel_oeffnen_triggered();
+    void on_actionSpiel_speichern_triggered();
+    void on_actionSpiel_speichern_unter_triggered();
+    void on_actionMensch_startet_toggled(bool menschStarted);
+
+private:
+    void markiere(std::initializer_list<QAction *> gruppe, const QAction *gewaehlt);
+
+    Ui::MainWindow *ui;
+    SpielLabel *spielLabel = nullptr;
+    QLabel statusLabel;
+    QFont normalFont;
+    QFont fettFont;
+    int groesse = 0;
+};
+
+#endif
