@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the game needs (and with "test" also those its
+# tests need), but only those that are missing, so a second run costs nothing.
+set -euo pipefail
+
+pakete=(g++ make cmake qtbase5-dev qtbase5-dev-tools libqt5gui5)
+if [[ "${1:-}" == test ]]; then
+    pakete+=(fonts-dejavu-core)
+fi
+
+fehlend=()
+for paket in "${pakete[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$paket" 2>/dev/null | grep -q 'install ok installed'; then
+        fehlend+=("$paket")
+    fi
+done
+
+if ((${#fehlend[@]})); then
+    echo "Installing: ${fehlend[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -q
+    apt-get install -y -q --no-install-recommends "${fehlend[@]}"
+fi

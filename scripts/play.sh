@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the game and starts it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/deps.sh
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build --target punktfeld -j "$(nproc)"
+exec build/src/punktfeld
