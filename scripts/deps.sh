@@ -5,7 +5,7 @@ set -euo pipefail
 
 pakete=(g++ make cmake qtbase5-dev qtbase5-dev-tools libqt5gui5)
 if [[ "${1:-}" == test ]]; then
-    pakete+=(fonts-dejavu-core)
+    pakete+=(fonts-dejavu-core xvfb xauth xdotool imagemagick desktop-file-utils appstream)
 fi
 
 fehlend=()
