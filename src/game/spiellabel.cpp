@@ -298,7 +298,9 @@ void SpielLabel::computerZug()
 
 void SpielLabel::rueckgaengig()
 {
-    if (!menschAmZug)
+    // With nothing on the board there is nothing to take back, and enabling
+    // redo would offer a step that does not exist.
+    if (!menschAmZug || verlaufPos == verlauf.end())
         return;
     if (hauptfenster)
         hauptfenster->setzeWiederherstellenAktiv(true);
@@ -316,7 +318,7 @@ void SpielLabel::rueckgaengig()
 
 void SpielLabel::wiederherstellen()
 {
-    if (!menschAmZug)
+    if (!menschAmZug || !verlaufHatRedo())
         return;
     if (hauptfenster)
         hauptfenster->setzeRueckgaengigAktiv(true);
@@ -386,8 +388,15 @@ bool SpielLabel::ladeDatei(const QString &name)
         return false;
     // Bytes after the last box are never used, so even a huge file costs no
     // more than the largest board.
-    const std::optional<Spielstand> stand = Spielstand::lies(datei.read(Spielstand::groessteLaenge()));
-    datei.close();
+    if (!ladeSpielstand(datei.read(Spielstand::groessteLaenge())))
+        return false;
+    dateiName = name;
+    return true;
+}
+
+bool SpielLabel::ladeSpielstand(const QByteArray &daten)
+{
+    const std::optional<Spielstand> stand = Spielstand::lies(daten);
     if (!stand)
         return false;
 
@@ -410,7 +419,6 @@ bool SpielLabel::ladeDatei(const QString &name)
         computerTimer.start();
     else
         computerTimer.stop();
-    dateiName = name;
     return true;
 }
 

@@ -52,6 +52,9 @@ public:
     void oeffnen();
     bool schreibeDatei(const QString &name, int groesse) const;
     bool ladeDatei(const QString &name);
+    // Replaces the running game with a saved one, given as the file's bytes.
+    // A file that is too short or contradicts itself changes nothing.
+    bool ladeSpielstand(const QByteArray &daten);
 
     int aktuellesLevel() const { return level; }
     bool istMenschStartet() const { return menschStartet; }
