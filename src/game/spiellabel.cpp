@@ -408,9 +408,13 @@ bool SpielLabel::ladeSpielstand(const QByteArray &daten)
         setLevel(stand->level());
     }
     menschAmZug = stand->menschAmZug();
+    // Every restored side and symbol paints itself; the board is shown once
+    // it is complete, as after building a new grid.
+    bildSperre = true;
     int index = 0;
     for (Feld *feld : spielfeld)
         feld->setzeZustand(stand->felder().at(index++));
+    bildSperre = false;
     zeigeBild();
     anzahlFelder = static_cast<int>(
         std::count_if(spielfeld.begin(), spielfeld.end(), [](const Feld *feld) { return !feld->istGesperrt(); }));
