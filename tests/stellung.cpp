@@ -5,8 +5,11 @@
 #include "game/spiellabel.h"
 
 #include <QImage>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QStringList>
+#include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -98,6 +101,56 @@ QString lies(const SpielLabel &label)
 QColor pixel(const SpielLabel &label, int x, int y)
 {
     return label.bild()->toImage().pixelColor(x, y);
+}
+
+QPoint druckpunkt(int zeile, int spalte, int richtung)
+{
+    static const QPoint abstand[4] = {{20, 6}, {34, 20}, {20, 34}, {6, 20}};
+    return QPoint(1 + 40 * spalte, 2 + 40 * zeile) + abstand[richtung & 3];
+}
+
+void druecke(SpielLabel &label, QPoint punkt, Qt::MouseButton taste)
+{
+    if (!punkt.isNull()) {
+        QTest::mousePress(&label, taste, {}, punkt);
+        return;
+    }
+    QMouseEvent druck(QEvent::MouseButtonPress, QPointF(punkt), taste, taste, Qt::NoModifier);
+    QCoreApplication::sendEvent(&label, &druck);
+}
+
+QColor farbeDerSeite(const SpielLabel &label, const Seite *seite)
+{
+    static const QPoint mitte[4] = {{20, 0}, {40, 20}, {20, 40}, {0, 20}};
+    for (const Feld *f : label.brett()) {
+        for (int richtung = 0; richtung < 4; ++richtung) {
+            if (f->seite(richtung) == seite) {
+                const QPoint p = QPoint(f->pixelX(), f->pixelY()) + mitte[richtung];
+                return pixel(label, p.x(), p.y());
+            }
+        }
+    }
+    return QColor();
+}
+
+void computerZug(SpielLabel &label)
+{
+    // Both timers are children of the board widget; the computer's is the
+    // one of 300 ms.
+    for (QTimer *timer : label.findChildren<QTimer *>()) {
+        if (timer->interval() == 300)
+            timer->stop();
+    }
+    QMetaObject::invokeMethod(&label, "computerZug");
+}
+
+void computerRunde(SpielLabel &label)
+{
+    do {
+        computerZug(label);
+        while (label.blinkSchritt() != 0)
+            QMetaObject::invokeMethod(&label, "blinkeMitSeite");
+    } while (!label.istMenschAmZug() && !label.istFertig());
 }
 
 }

@@ -2,9 +2,11 @@
 #define PUNKTFELD_TEST_STELLUNG_H
 
 #include <QColor>
+#include <QPoint>
 #include <QString>
 
 class Feld;
+class Seite;
 class SpielLabel;
 
 // Positions drawn as text, one character grid per board:
@@ -31,6 +33,27 @@ Feld *feld(const SpielLabel &label, int zeile, int spalte);
 
 // The colour of a pixel of the board picture.
 QColor pixel(const SpielLabel &label, int x, int y);
+
+// A press position inside box (zeile, spalte) that picks its side in the
+// given direction (0 top, 1 right, 2 bottom, 3 left), on any board size.
+QPoint druckpunkt(int zeile, int spalte, int richtung);
+
+// A left (or other) mouse press on the board widget at picture coordinates.
+// Unlike QTest::mousePress, which takes the null point for the widget's
+// centre, it reaches (0, 0) as well.
+void druecke(SpielLabel &label, QPoint punkt, Qt::MouseButton taste = Qt::LeftButton);
+
+// The colour the board picture shows in the middle of a side of the grid.
+QColor farbeDerSeite(const SpielLabel &label, const Seite *seite);
+
+// Runs the computer's move at once instead of when its timer runs out. The
+// pending timer is stopped first, so that computerWartet() afterwards tells
+// only what the move itself asked for.
+void computerZug(SpielLabel &label);
+
+// The computer's moves, each with its blink stepped to the end, until the
+// human is to move or the game is over.
+void computerRunde(SpielLabel &label);
 
 }
 
