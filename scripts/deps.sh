@@ -8,6 +8,9 @@ if [[ "${1:-}" == test ]]; then
     pakete+=(fonts-dejavu-core xvfb xdotool imagemagick desktop-file-utils appstream valgrind clang
              libclang-rt-14-dev)
 fi
+if [[ "${1:-}" == bench ]]; then
+    pakete+=(libbenchmark-dev)
+fi
 
 fehlend=()
 for paket in "${pakete[@]}"; do
