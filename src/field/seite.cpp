@@ -82,49 +82,56 @@ void Seite::nimmZurueck()
 {
     frei = true;
     gezogen = false;
-    // The erased thick line also covered pixels of the sides that meet it:
-    // the ends of those across it and, one pixel past its first dot, the
-    // side in line before it. They are painted again so that the picture
-    // shows what it would if this side had never been taken: first the thin
-    // light-gray lines, which cover their own dots, then every black line
-    // that meets one of them, taken ones last, so that a dot stays black
-    // while a black side touches it, whatever order the sides were drawn in.
     zeichne(Qt::yellow, breite);
     farbe = Qt::lightGray;
     breite = 1;
-    const auto enden = [](const Seite *s) {
-        const QPoint anfang(s->x + (s->lage == 1 ? laenge : 0), s->y + (s->lage == 2 ? laenge : 0));
-        return std::make_pair(anfang, anfang + (s->lage % 2 ? QPoint(0, laenge) : QPoint(laenge, 0)));
-    };
-    const auto rundherum = [&enden](const Seite *seite) {
-        std::vector<const Seite *> treffen(seite->nachbarn.begin(), seite->nachbarn.end());
-        for (const Seite *quer : seite->nachbarn) {
-            for (const Seite *andere : quer->nachbarn) {
-                const bool inLinie = andere->lage % 2 == seite->lage % 2
-                    && (enden(andere).second == enden(seite).first || enden(andere).first == enden(seite).second);
-                if (andere != seite && inLinie && std::find(treffen.begin(), treffen.end(), andere) == treffen.end())
-                    treffen.push_back(andere);
-            }
-        }
-        return treffen;
-    };
+
+    // The erased thick line also covered pixels of the sides that meet it:
+    // the ends of those across it and one pixel of the side in line before
+    // it. They are painted again so that the picture shows what it would if
+    // this side had never been taken: first the thin light-gray lines, which
+    // cover their own dots, then every black line that meets one of them,
+    // taken ones last, so that a dot stays black while a black side touches
+    // it, whatever order the sides were drawn in.
     std::vector<const Seite *> hell{this};
-    for (const Seite *andere : rundherum(this)) {
+    for (const Seite *andere : beruehrendeSeiten()) {
         if (andere->farbe == Qt::lightGray)
             hell.push_back(andere);
     }
     std::vector<const Seite *> dunkel;
     for (const Seite *seite : hell) {
         seite->zeichneNeu();
-        for (const Seite *andere : rundherum(seite)) {
+        for (const Seite *andere : seite->beruehrendeSeiten()) {
             if (andere->farbe != Qt::lightGray && std::find(dunkel.begin(), dunkel.end(), andere) == dunkel.end())
                 dunkel.push_back(andere);
         }
     }
-    std::stable_sort(dunkel.begin(), dunkel.end(),
-                     [](const Seite *a, const Seite *b) { return a->breite < b->breite; });
+    std::stable_sort(dunkel.begin(), dunkel.end(), [](const Seite *a, const Seite *b) { return a->breite < b->breite; });
     for (const Seite *andere : dunkel)
         andere->zeichneNeu();
+}
+
+std::pair<QPoint, QPoint> Seite::endpunkte() const
+{
+    const QPoint anfang(x + (lage == 1 ? laenge : 0), y + (lage == 2 ? laenge : 0));
+    return {anfang, anfang + (lage % 2 ? QPoint(0, laenge) : QPoint(laenge, 0))};
+}
+
+std::vector<const Seite *> Seite::beruehrendeSeiten() const
+{
+    // The linked sides cross this one at its end points; the sides in line
+    // with it are found as the linked sides' links that continue this line.
+    std::vector<const Seite *> ergebnis(nachbarn.begin(), nachbarn.end());
+    const auto [anfang, ende] = endpunkte();
+    for (const Seite *quer : nachbarn) {
+        for (const Seite *andere : quer->nachbarn) {
+            const auto [andererAnfang, anderesEnde] = andere->endpunkte();
+            const bool inLinie = andere->lage % 2 == lage % 2 && (anderesEnde == anfang || andererAnfang == ende);
+            if (andere != this && inLinie && std::find(ergebnis.begin(), ergebnis.end(), andere) == ergebnis.end())
+                ergebnis.push_back(andere);
+        }
+    }
+    return ergebnis;
 }
 
 void Seite::sperre()

@@ -1,6 +1,9 @@
 #ifndef PUNKTFELD_SEITE_H
 #define PUNKTFELD_SEITE_H
 
+#include <QPoint>
+
+#include <utility>
 #include <vector>
 
 class SpielLabel;
@@ -31,6 +34,9 @@ public:
     const std::vector<Seite *> &verbundeneSeiten() const { return nachbarn; }
 
 private:
+    std::pair<QPoint, QPoint> endpunkte() const;
+    std::vector<const Seite *> beruehrendeSeiten() const;
+
     SpielLabel *label;
     int x;
     int y;
