@@ -89,7 +89,7 @@ QString TestDauerlauf::menue()
         "actionLevel5",       "actionLevel4",       "actionLevel3",           "actionLevel2",
         "actionLevel1",       "actionMensch_startet", "actionRueckgaengig",   "actionWiederherstellen",
     };
-    const bool neuesSpiel = zufall(fenster->spiel()->istFertig() ? 2 : 5) == 0;
+    const bool neuesSpiel = zufall(fenster->spiel()->istFertig() ? 2 : 25) == 0;
     const char *name = neuesSpiel ? beenden[zufall(static_cast<int>(std::size(beenden)))]
                                       : weiter[zufall(static_cast<int>(std::size(weiter)))];
     // A person can reach only enabled entries; trigger() would not ask.
