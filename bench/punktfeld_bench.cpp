@@ -301,7 +301,9 @@ void bodenDateiLesen(benchmark::State &state)
 
 // --- one whole game on the large board, every move of both players ---
 
-void ganzesSpiel(benchmark::State &state)
+// With `loslassen` the label lets go of its copy of the picture before each
+// step, so that only the second and later paintings of a step copy it.
+void ganzesSpiel(benchmark::State &state, bool loslassen)
 {
     SpielLabel label(nullptr);
     const Uhren uhren(label);
@@ -310,8 +312,10 @@ void ganzesSpiel(benchmark::State &state)
         std::srand(saat);
         label.neuesSpiel(gross, true);
         state.ResumeTiming();
-        while (!label.istFertig() && schritt(label, uhren)) {
-        }
+        do {
+            if (loslassen)
+                label.setPixmap(QPixmap());
+        } while (!label.istFertig() && schritt(label, uhren));
     }
 }
 
@@ -374,13 +378,18 @@ void bodenGanzesSpiel(benchmark::State &state)
 // --- one side painted while the label shows the picture, against one side
 // painted into a picture nobody else holds ---
 
-void seiteMalenGeteilt(benchmark::State &state)
+// With `loslassen` the label first lets go of its copy, as a game could do
+// before each painting, so that the painter finds the picture unshared.
+void seiteMalenGeteilt(benchmark::State &state, bool loslassen)
 {
     SpielLabel label(nullptr);
     label.neuesSpiel(gross, false);
     const Seite *seite = label.brett().feld(7, 10)->seite(1);
-    for (auto _ : state)
+    for (auto _ : state) {
+        if (loslassen)
+            label.setPixmap(QPixmap());
         seite->markiere(false);
+    }
 }
 
 // The same with a plain pixmap of which a second handle holds a copy: the
@@ -506,9 +515,11 @@ int main(int argc, char *argv[])
     miss("Spielstand::lies", "floor/read_file", spielstandLies)->Unit(benchmark::kMicrosecond);
     miss("ladeSpielstand", "floor/read_file", ladeSpielstand)->Unit(benchmark::kMicrosecond);
     boden("floor/read_file", bodenDateiLesen)->Unit(benchmark::kMicrosecond);
-    miss("wholeGame/gross", "floor/wholeGame", ganzesSpiel)->Unit(benchmark::kMillisecond);
+    miss("wholeGame/gross", "floor/wholeGame", ganzesSpiel, false)->Unit(benchmark::kMillisecond);
+    miss("wholeGame/gross_let_go", "floor/wholeGame", ganzesSpiel, true)->Unit(benchmark::kMillisecond);
     boden("floor/wholeGame", bodenGanzesSpiel)->Unit(benchmark::kMillisecond);
-    miss("side/picture_shared", "floor/side", seiteMalenGeteilt)->Unit(benchmark::kMicrosecond);
+    miss("side/picture_shared", "floor/side", seiteMalenGeteilt, false)->Unit(benchmark::kMicrosecond);
+    miss("side/label_let_go_first", "floor/side", seiteMalenGeteilt, true)->Unit(benchmark::kMicrosecond);
     miss("side/pixmap_copy_held", "floor/side", seiteMalenKopie)->Unit(benchmark::kMicrosecond);
     boden("floor/side", bodenSeiteMalen)->Unit(benchmark::kMicrosecond);
 
