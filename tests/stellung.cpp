@@ -3,7 +3,9 @@
 #include "field/feld.h"
 #include "field/seite.h"
 #include "game/spiellabel.h"
+#include "shell/mainwindow.h"
 
+#include <QAction>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -151,6 +153,16 @@ void computerRunde(SpielLabel &label)
         while (label.blinkSchritt() != 0)
             QMetaObject::invokeMethod(&label, "blinkeMitSeite");
     } while (!label.istMenschAmZug() && !label.istFertig());
+}
+
+QStringList fett(const MainWindow &fenster)
+{
+    QStringList namen;
+    for (const QAction *aktion : fenster.findChildren<QAction *>()) {
+        if (aktion->font().weight() > QFont::Normal)
+            namen << aktion->objectName();
+    }
+    return namen;
 }
 
 }

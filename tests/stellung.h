@@ -4,8 +4,10 @@
 #include <QColor>
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 
 class Feld;
+class MainWindow;
 class Seite;
 class SpielLabel;
 
@@ -54,6 +56,10 @@ void computerZug(SpielLabel &label);
 // The computer's moves, each with its blink stepped to the end, until the
 // human is to move or the game is over.
 void computerRunde(SpielLabel &label);
+
+// The object names of the window's actions shown in bold, in the order the
+// form creates them: the chosen size, then the chosen level.
+QStringList fett(const MainWindow &fenster);
 
 }
 
