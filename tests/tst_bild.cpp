@@ -45,7 +45,7 @@ void TestBild::pixel()
 |      ##         |)");
     for (const QPoint &p : punkte)
         QCOMPARE(qMakePair(p, Stellung::pixel(label, p.x(), p.y())), qMakePair(p, farbe));
-    QCOMPARE(label.property("pixmap").value<QPixmap>().toImage(), label.bild()->toImage());
+    QCOMPARE(label.property("pixmap").value<QPixmap>().toImage(), qAsConst(label).bild()->toImage());
 }
 
 QTEST_MAIN(TestBild)

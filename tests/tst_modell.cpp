@@ -66,18 +66,18 @@ void TestModell::geteilteSeiteZiehenUndZuruecknehmen()
 +  +--+--+
 |  |     |
 +  +--+--+)");
-    const QImage anfang = label.bild()->toImage();
+    const QImage anfang = qAsConst(label).bild()->toImage();
     Feld *links = Stellung::feld(label, 1, 1);
     Feld *rechts = Stellung::feld(label, 1, 2);
     Seite *geteilt = links->seite(1);
     QVERIFY(geteilt->ziehe() && !geteilt->ziehe());
     QVERIFY(links->istGeschlossen() && rechts->istGeschlossen());
 
-    const QImage gezogen = label.bild()->toImage();
+    const QImage gezogen = qAsConst(label).bild()->toImage();
     geteilt->markiere(true);
     QCOMPARE(Stellung::pixel(label, 80, 60), QColor(Qt::red));
     geteilt->zeichneNeu();
-    QCOMPARE(label.bild()->toImage(), gezogen);
+    QCOMPARE(qAsConst(label).bild()->toImage(), gezogen);
 
     links->zeichneBesitzer(true);
     rechts->zeichneBesitzer(false);
@@ -94,7 +94,7 @@ void TestModell::geteilteSeiteZiehenUndZuruecknehmen()
     QVERIFY(geteilt->istFrei() && !geteilt->istGezogen() && rechts->anzahlGeschlossen() == 3);
     QCOMPARE(Stellung::pixel(label, 81, 60), QColor(Qt::lightGray));
     QCOMPARE(Stellung::pixel(label, 80, 42), QColor(Qt::black));
-    QCOMPARE(label.bild()->toImage(), anfang);
+    QCOMPARE(qAsConst(label).bild()->toImage(), anfang);
 }
 
 void TestModell::gitterWechseln()

@@ -27,7 +27,7 @@ class TestRueckgaengig : public QObject
     Q_OBJECT
     QScopedPointer<MainWindow> fenster;
     SpielLabel *label = nullptr;
-    QImage bild() const { return label->bild()->toImage(); }
+    QImage bild() const { return qAsConst(*label).bild()->toImage(); }
     bool aktiv(const char *aktion) const { return fenster->findChild<QAction *>(aktion)->isEnabled(); }
 
 private slots:
@@ -156,7 +156,7 @@ void TestRueckgaengig::zufallspartien()
             for (const Feld *f : zug->felder)
                 nachgespielt.brett().begin()[std::find(quelle, quelle + 30, f) - quelle]->zeichneBesitzer(zug->spieler);
         }
-        QVERIFY2(bild() == nachgespielt.bild()->toImage() && Stellung::lies(*label) == Stellung::lies(nachgespielt)
+        QVERIFY2(bild() == qAsConst(nachgespielt).bild()->toImage() && Stellung::lies(*label) == Stellung::lies(nachgespielt)
                      && label->punkteDesMenschen() == nachgespielt.punkteDesMenschen()
                      && label->punkteDesComputers() == nachgespielt.punkteDesComputers(),
                  qPrintable(QStringLiteral("Schritt %1").arg(schritt)));

@@ -102,7 +102,16 @@ void SpielLabel::setMenschStartet(bool menschStartet)
     this->menschStartet = menschStartet;
 }
 
-QPixmap *SpielLabel::bild() const
+QPixmap *SpielLabel::bild()
+{
+    // Every painting ends by handing the picture back to the label before
+    // the event loop runs again, so the label never shows it empty.
+    if (spielBild && pixmap(Qt::ReturnByValue).cacheKey() == spielBild->cacheKey())
+        setPixmap(QPixmap());
+    return spielBild.get();
+}
+
+const QPixmap *SpielLabel::bild() const
 {
     return spielBild.get();
 }

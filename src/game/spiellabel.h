@@ -35,7 +35,10 @@ public:
     void setLevel(int level);
     void setMenschStartet(bool menschStartet);
 
-    QPixmap *bild() const;
+    // The picture to paint into. The label stops sharing it first, so that
+    // painting does not copy the whole picture.
+    QPixmap *bild();
+    const QPixmap *bild() const;
     void zeigeBild();
     int breite() const { return bildBreite; }
     int hoehe() const { return bildHoehe; }
