@@ -28,10 +28,6 @@ public:
 
     bool istFrei() const { return frei; }
     bool istGezogen() const { return gezogen; }
-    int aktuelleFarbe() const { return farbe; }
-    int aktuelleBreite() const { return breite; }
-    int position() const { return lage; }
-    const std::vector<Seite *> &verbundeneSeiten() const { return nachbarn; }
 
 private:
     std::pair<QPoint, QPoint> endpunkte() const;

@@ -60,7 +60,6 @@ public:
     bool ladeSpielstand(const QByteArray &daten);
 
     int aktuellesLevel() const { return level; }
-    bool istMenschStartet() const { return menschStartet; }
     bool istMenschAmZug() const { return menschAmZug; }
     bool istFertig() const { return fertig; }
     int punkteDesMenschen() const { return punkteMensch; }
@@ -68,15 +67,12 @@ public:
     int felderImSpiel() const { return anzahlFelder; }
     const Spielfeld &brett() const { return spielfeld; }
     int blinkSchritt() const { return blinkZaehler; }
-    bool blinktRot() const { return blinkRot; }
     Seite *blinkendeSeite() const { return letzteSeite; }
     const std::vector<Feld *> &wartendeFelder() const { return neueFelder; }
     const std::list<Zug> &zugVerlauf() const { return verlauf; }
     int zuegeAufDemBrett() const;
     QString aktuellerDateiName() const { return dateiName; }
     bool computerWartet() const { return computerTimer.isActive(); }
-    bool blinkWartet() const { return blinkTimer.isActive(); }
-    const Computerspieler &computer() const { return computerspieler; }
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
