@@ -1,10 +1,8 @@
-#include "field/feld.h"
 #include "game/spiellabel.h"
 #include "shell/mainwindow.h"
+#include "stellung.h"
 
 #include <QApplication>
-#include <QMouseEvent>
-#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -15,32 +13,14 @@
 // Run under valgrind by the test suite to find leaks and memory errors.
 namespace {
 
-void druecke(SpielLabel &label, QPoint punkt)
-{
-    QMouseEvent druck(QEvent::MouseButtonPress, punkt, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&label, &druck);
-}
-
 bool schritt(SpielLabel &label)
 {
-    for (QTimer *uhr : label.findChildren<QTimer *>()) {
-        if (uhr->isActive()) {
-            uhr->stop();
-            QMetaObject::invokeMethod(&label, uhr->interval() == 100 ? "blinkeMitSeite" : "computerZug");
-            return true;
-        }
-    }
-    std::vector<QPoint> freie;
-    for (const Feld *feld : label.brett()) {
-        for (int richtung : feld->freieRichtungen()) {
-            const int dx[4] = {20, 39, 20, 1};
-            const int dy[4] = {1, 20, 39, 20};
-            freie.emplace_back(feld->pixelX() + dx[richtung], feld->pixelY() + dy[richtung]);
-        }
-    }
+    if (Stellung::faelligerSchritt(label))
+        return true;
+    const std::vector<QPoint> freie = Stellung::freieDruckpunkte(label);
     if (freie.empty())
         return false;
-    druecke(label, freie[static_cast<std::size_t>(std::rand()) % freie.size()]);
+    Stellung::druecke(label, freie[static_cast<std::size_t>(std::rand()) % freie.size()]);
     return true;
 }
 

@@ -155,6 +155,32 @@ void computerRunde(SpielLabel &label)
     } while (!label.istMenschAmZug() && !label.istFertig());
 }
 
+std::vector<QPoint> freieDruckpunkte(const SpielLabel &label)
+{
+    std::vector<QPoint> punkte;
+    const Spielfeld &brett = label.brett();
+    for (int r = 0; r < brett.zeilenAnzahl(); ++r) {
+        for (int c = 0; c < brett.spaltenAnzahl(); ++c) {
+            for (int richtung : brett.feld(r, c)->freieRichtungen())
+                punkte.push_back(druckpunkt(r, c, richtung));
+        }
+    }
+    return punkte;
+}
+
+bool faelligerSchritt(SpielLabel &label)
+{
+    // The blink's timer runs 100 ms, the computer's 300 ms.
+    for (QTimer *uhr : label.findChildren<QTimer *>()) {
+        if (uhr->isActive()) {
+            uhr->stop();
+            QMetaObject::invokeMethod(&label, uhr->interval() == 100 ? "blinkeMitSeite" : "computerZug");
+            return true;
+        }
+    }
+    return false;
+}
+
 QStringList fett(const MainWindow &fenster)
 {
     QStringList namen;

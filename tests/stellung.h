@@ -4,6 +4,8 @@
 #include <QColor>
 #include <QPoint>
 #include <QString>
+
+#include <vector>
 #include <QStringList>
 
 class Feld;
@@ -56,6 +58,14 @@ void computerZug(SpielLabel &label);
 // The computer's moves, each with its blink stepped to the end, until the
 // human is to move or the game is over.
 void computerRunde(SpielLabel &label);
+
+// A press point on every free side of the grid, one per side and box, using
+// druckpunkt: what a player could click next.
+std::vector<QPoint> freieDruckpunkte(const SpielLabel &label);
+
+// Runs at once whatever the board widget's timers have due (a blink step or
+// the computer's move), stopping that timer first. False when none is due.
+bool faelligerSchritt(SpielLabel &label);
 
 // The object names of the window's actions shown in bold, in the order the
 // form creates them: the chosen size, then the chosen level.

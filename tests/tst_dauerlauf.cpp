@@ -1,8 +1,7 @@
-#include "field/feld.h"
-#include "field/seite.h"
 #include "game/spiellabel.h"
 #include "invarianten.h"
 #include "shell/mainwindow.h"
+#include "stellung.h"
 
 #include <QAction>
 #include <QElapsedTimer>
@@ -44,15 +43,8 @@ QString TestDauerlauf::druecke()
 {
     SpielLabel *label = fenster->spiel();
     QPoint punkt(zufall(label->breite() + 10) - 5, zufall(label->hoehe() + 10) - 5);
-    // Most presses aim at the middle of a free side, so that games advance.
-    std::vector<QPoint> freie;
-    for (const Feld *feld : label->brett()) {
-        for (int richtung : feld->freieRichtungen()) {
-            const int dx[4] = {20, 39, 20, 1};
-            const int dy[4] = {1, 20, 39, 20};
-            freie.emplace_back(feld->pixelX() + dx[richtung], feld->pixelY() + dy[richtung]);
-        }
-    }
+    // Most presses aim at a free side, so that games advance.
+    const std::vector<QPoint> freie = Stellung::freieDruckpunkte(*label);
     if (!freie.empty() && zufall(10) < 8)
         punkt = freie[static_cast<std::size_t>(zufall(static_cast<int>(freie.size())))];
     const int wurf = zufall(20);
@@ -69,14 +61,8 @@ QString TestDauerlauf::schrittDerUhren()
         QTest::qWait(ms);
         return QStringLiteral("wait %1 ms").arg(ms);
     }
-    for (QTimer *uhr : label->findChildren<QTimer *>()) {
-        if (uhr->isActive()) {
-            uhr->stop();
-            const char *slot = uhr->interval() == 100 ? "blinkeMitSeite" : "computerZug";
-            QMetaObject::invokeMethod(label, slot);
-            return QString::fromLatin1(slot);
-        }
-    }
+    if (Stellung::faelligerSchritt(*label))
+        return QStringLiteral("timer step");
     return QStringLiteral("no timer due");
 }
 
