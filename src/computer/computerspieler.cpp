@@ -14,9 +14,10 @@ int zufall(std::size_t anzahl)
     return std::rand() % static_cast<int>(anzahl);
 }
 
-bool enthaelt(const std::vector<Feld *> &liste, const Feld *feld)
+template<typename T>
+const T &zufallsEintrag(const std::vector<T> &liste)
 {
-    return std::find(liste.begin(), liste.end(), feld) != liste.end();
+    return liste[static_cast<std::size_t>(zufall(liste.size()))];
 }
 
 constexpr int groessteKette = 0xFFFFFF;
@@ -28,11 +29,12 @@ bool Computerspieler::levelZug(int level)
     return std::rand() % 5 < level;
 }
 
-void Computerspieler::klassifiziere(Spielfeld &spielfeld)
+void Computerspieler::klassifiziere(const Spielfeld &spielfeld)
 {
     dreierFelder.clear();
     sichereFelder.clear();
     zweierFelder.clear();
+    int platz = 0;
     for (Feld *feld : spielfeld) {
         const int c = feld->anzahlGeschlossen();
         if (c == 3)
@@ -40,11 +42,12 @@ void Computerspieler::klassifiziere(Spielfeld &spielfeld)
         else if (c <= 1)
             sichereFelder.push_back(feld);
         else if (c == 2)
-            zweierFelder.push_back(feld);
+            zweierFelder.push_back(platz);
+        ++platz;
     }
 }
 
-Seite *Computerspieler::zieheSeite(Spielfeld &spielfeld, int level, std::vector<Feld *> &neueFelder)
+Computerspieler::Wahl Computerspieler::waehle(const Spielfeld &spielfeld, int level)
 {
     klassifiziere(spielfeld);
     uebersehen.clear();
@@ -54,40 +57,29 @@ Seite *Computerspieler::zieheSeite(Spielfeld &spielfeld, int level, std::vector<
 
     const bool sicherheit = levelZug(level);
     if (!dreierFelder.empty())
-        return vervollstaendige(dreierFelder, neueFelder);
+        return vervollstaendige(dreierFelder);
     if (!sicherheit && !zweierFelder.empty())
         sichereFelder.clear();
 
-    if (Seite *seite = sichereSeite())
-        return seite;
+    if (const Wahl wahl = sichereSeite(); wahl.feld)
+        return wahl;
     if (!zweierFelder.empty())
-        return kleinsteKette(level, neueFelder);
+        return kleinsteKette(spielfeld, level);
 
     // Only a failed capture draw leads here: nothing safe is left and no chain
     // can be opened, so the computer takes one of the boxes it overlooked.
     if (!uebersehen.empty())
-        return vervollstaendige(uebersehen, neueFelder);
-    return irgendeineSeite(spielfeld, neueFelder);
+        return vervollstaendige(uebersehen);
+    return irgendeineSeite(spielfeld);
 }
 
-Seite *Computerspieler::nimm(Feld *feld, int richtung, std::vector<Feld *> &neueFelder)
+Computerspieler::Wahl Computerspieler::vervollstaendige(const std::vector<Feld *> &kandidaten)
 {
-    if (feld->anzahlGeschlossen() == 3)
-        neueFelder.push_back(feld);
-    Feld *gegenueber = feld->nachbar(richtung);
-    if (gegenueber && gegenueber->anzahlGeschlossen() == 3)
-        neueFelder.push_back(gegenueber);
-    feld->zieheSeite(richtung);
-    return feld->seite(richtung);
+    Feld *feld = zufallsEintrag(kandidaten);
+    return {feld, feld->freieRichtungen().front()};
 }
 
-Seite *Computerspieler::vervollstaendige(std::vector<Feld *> &kandidaten, std::vector<Feld *> &neueFelder)
-{
-    Feld *feld = kandidaten[static_cast<std::size_t>(zufall(kandidaten.size()))];
-    return nimm(feld, feld->freieRichtungen().front(), neueFelder);
-}
-
-Seite *Computerspieler::sichereSeite()
+Computerspieler::Wahl Computerspieler::sichereSeite()
 {
     while (!sichereFelder.empty()) {
         const int i = zufall(sichereFelder.size());
@@ -101,79 +93,49 @@ Seite *Computerspieler::sichereSeite()
                 const int c = nb->anzahlGeschlossen();
                 // A neighbour with one closed side may be closed exactly by
                 // this side; then the side is not free at all.
-                if (c == 0 || (c == 1 && nb->geschlosseneSeiten().front() != feld->seite(d))) {
-                    feld->zieheSeite(d);
-                    return feld->seite(d);
-                }
+                if (c == 0 || (c == 1 && nb->geschlosseneSeiten().front() != feld->seite(d)))
+                    return {feld, d};
             }
             kandidaten.erase(kandidaten.begin() + j);
         }
         sichereFelder.erase(sichereFelder.begin() + i);
     }
-    return nullptr;
+    return {};
 }
 
-Seite *Computerspieler::kleinsteKette(int level, std::vector<Feld *> &neueFelder)
+Computerspieler::Wahl Computerspieler::kleinsteKette(const Spielfeld &spielfeld, int level)
 {
     int besteGroesse = groessteKette;
-    Feld *gewaehlt = nullptr;
-    std::vector<Feld *> kette;
+    int gewaehlt = 0;
     while (!zweierFelder.empty()) {
-        Feld *feld = zweierFelder[static_cast<std::size_t>(zufall(zweierFelder.size()))];
+        const int platz = zufallsEintrag(zweierFelder);
         if (!levelZug(level)) {
-            gewaehlt = feld;
+            gewaehlt = platz;
             break;
         }
-        kette.clear();
-        sammleKette(feld, kette);
-        if (static_cast<int>(kette.size()) < besteGroesse) {
-            besteGroesse = static_cast<int>(kette.size());
-            gewaehlt = feld;
+        kette.sammle(spielfeld, platz);
+        // Each chain is measured once: its boxes leave the list together.
+        zweierFelder.erase(std::remove_if(zweierFelder.begin(), zweierFelder.end(),
+                                          [this](int p) { return kette.enthaelt(p); }),
+                           zweierFelder.end());
+        if (kette.groesse() < besteGroesse) {
+            besteGroesse = kette.groesse();
+            gewaehlt = platz;
         }
     }
-    const std::vector<int> richtungen = gewaehlt->freieRichtungen();
-    const int d = richtungen[static_cast<std::size_t>(zufall(richtungen.size()))];
-    return nimm(gewaehlt, d, neueFelder);
+    Feld *feld = spielfeld.begin()[gewaehlt];
+    return {feld, zufallsEintrag(feld->freieRichtungen())};
 }
 
-Seite *Computerspieler::irgendeineSeite(Spielfeld &spielfeld, std::vector<Feld *> &neueFelder)
+Computerspieler::Wahl Computerspieler::irgendeineSeite(const Spielfeld &spielfeld)
 {
     // Every free side is the right or the bottom side of exactly one box.
-    std::vector<std::pair<Feld *, int>> freie;
+    std::vector<Wahl> freie;
     for (Feld *feld : spielfeld) {
         for (int d : {1, 2}) {
             if (feld->seite(d)->istFrei())
-                freie.emplace_back(feld, d);
+                freie.push_back({feld, d});
         }
     }
-    if (freie.empty())
-        return nullptr;
-    const auto &[feld, d] = freie[static_cast<std::size_t>(zufall(freie.size()))];
-    return nimm(feld, d, neueFelder);
-}
-
-void Computerspieler::sammleKette(Feld *feld, std::vector<Feld *> &kette)
-{
-    const std::vector<int> richtungen = feld->freieRichtungen();
-    if (feld->anzahlGeschlossen() == 2) {
-        const auto pos = std::find(zweierFelder.begin(), zweierFelder.end(), feld);
-        if (pos != zweierFelder.end())
-            zweierFelder.erase(pos);
-        kette.push_back(feld);
-    } else {
-        int auswege = static_cast<int>(richtungen.size());
-        for (int d : richtungen) {
-            if (enthaelt(kette, feld->nachbar(d)))
-                --auswege;
-        }
-        // With two or more ways out the box does not fall with the chain.
-        if (auswege > 1)
-            return;
-        kette.push_back(feld);
-    }
-    for (int d : richtungen) {
-        Feld *nb = feld->nachbar(d);
-        if (nb && !enthaelt(kette, nb))
-            sammleKette(nb, kette);
-    }
+    return freie.empty() ? Wahl{} : zufallsEintrag(freie);
 }

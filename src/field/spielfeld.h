@@ -29,12 +29,13 @@ public:
     static int spaltenFuer(int groesse);
     static int zeilenFuer(int groesse);
 
+    // The box at a row and column, or null outside the grid.
     Feld *feld(int zeile, int spalte) const;
     int zeilenAnzahl() const { return zeilen; }
     int spaltenAnzahl() const { return spalten; }
-    bool enthaelt(int zeile, int spalte) const;
 
 private:
+    bool enthaelt(int zeile, int spalte) const;
     void loesche();
 
     int zeilen = 0;

@@ -17,14 +17,13 @@
 #include <algorithm>
 #include <cstdlib>
 #include <ctime>
-#include <iterator>
 
 namespace {
 constexpr int feldGroesse = 40;
 }
 
 SpielLabel::SpielLabel(MainWindow *parent)
-    : QLabel(parent), hauptfenster(parent), blinkTimer(this), computerTimer(this), verlaufPos(verlauf.end())
+    : QLabel(parent), hauptfenster(parent), blinkTimer(this), computerTimer(this)
 {
     // The picture is drawn from its top-left corner, so that press positions
     // are picture coordinates whatever size the label is given.
@@ -82,12 +81,8 @@ void SpielLabel::neuesSpiel(int groesse, bool zufallsform)
     menschAmZug = menschStartet;
     zeigeStatus();
 
-    verlauf.clear();
-    verlaufPos = verlauf.end();
-    if (hauptfenster) {
-        hauptfenster->setzeRueckgaengigAktiv(false);
-        hauptfenster->setzeWiederherstellenAktiv(false);
-    }
+    verlauf.leere();
+    zeigeAktionen();
     if (!menschAmZug)
         computerTimer.start();
 }
@@ -108,11 +103,6 @@ QPixmap *SpielLabel::bild()
     // the event loop runs again, so the label never shows it empty.
     if (spielBild && pixmap(Qt::ReturnByValue).cacheKey() == spielBild->cacheKey())
         setPixmap(QPixmap());
-    return spielBild.get();
-}
-
-const QPixmap *SpielLabel::bild() const
-{
     return spielBild.get();
 }
 
@@ -143,46 +133,32 @@ void SpielLabel::zeigeStatus()
         text += QStringLiteral(", fertig");
     else if (menschAmZug)
         text += QStringLiteral(", du bist dran");
-    if (hauptfenster)
-        hauptfenster->setzeStatusText(text);
+    hauptfenster->setzeStatusText(text);
 }
 
 void SpielLabel::merkeZug(Zug zug)
 {
-    verlauf.push_back(std::move(zug));
-    verlaufPos = std::prev(verlauf.end());
-    if (hauptfenster)
-        hauptfenster->setzeRueckgaengigAktiv(true);
+    verlauf.merke(std::move(zug));
+    zeigeAktionen();
 }
 
-int SpielLabel::zuegeAufDemBrett() const
+// The one place that enables or disables undo and redo: each is available
+// exactly when the history has a step for it.
+void SpielLabel::zeigeAktionen()
 {
-    if (verlaufPos == verlauf.end())
-        return 0;
-    return static_cast<int>(std::distance(verlauf.begin(), std::list<Zug>::const_iterator(verlaufPos))) + 1;
+    hauptfenster->setzeRueckgaengigAktiv(verlauf.kannZurueck());
+    hauptfenster->setzeWiederherstellenAktiv(verlauf.kannVor());
 }
 
-Zug *SpielLabel::zugAufDemBrett()
+// A turn is every side one player takes in a row: a side joins the last
+// record when that player made it, and begins a new record otherwise.
+void SpielLabel::merkeSeite(bool mensch, Seite *seite)
 {
-    return verlaufPos == verlauf.end() ? nullptr : &*verlaufPos;
-}
-
-bool SpielLabel::verlaufHatRedo() const
-{
-    if (verlauf.empty())
-        return false;
-    return verlaufPos == verlauf.end() || std::next(verlaufPos) != verlauf.end();
-}
-
-void SpielLabel::verwirfRedo()
-{
-    if (!verlaufHatRedo())
-        return;
-    if (hauptfenster)
-        hauptfenster->setzeWiederherstellenAktiv(false);
-    const auto erster = verlaufPos == verlauf.end() ? verlauf.begin() : std::next(verlaufPos);
-    verlauf.erase(erster, verlauf.end());
-    verlaufPos = verlauf.empty() ? verlauf.end() : std::prev(verlauf.end());
+    Zug *zug = verlauf.letzterZug();
+    if (zug && zug->spieler == mensch)
+        zug->seiten.push_back(seite);
+    else
+        merkeZug(Zug{mensch, {seite}, {}});
 }
 
 void SpielLabel::mousePressEvent(QMouseEvent *event)
@@ -191,7 +167,8 @@ void SpielLabel::mousePressEvent(QMouseEvent *event)
         return;
     if (blinkZaehler != 0 || fertig)
         return;
-    verwirfRedo();
+    if (verlauf.verwirfWiederholung())
+        zeigeAktionen();
 
     const int x = event->x() - 1;
     const int y = event->y() - 2;
@@ -199,10 +176,8 @@ void SpielLabel::mousePressEvent(QMouseEvent *event)
     const int zeile = y / feldGroesse;
     // The last two pixel columns and rows of the picture lie beyond the
     // last box; such presses address nothing.
-    if (!spielfeld.enthaelt(zeile, spalte))
-        return;
-    Feld *feld = spielfeld.zeile(zeile)[spalte];
-    if (feld->istGesperrt())
+    Feld *feld = spielfeld.feld(zeile, spalte);
+    if (!feld || feld->istGesperrt())
         return;
 
     int richtung = 0;
@@ -211,26 +186,14 @@ void SpielLabel::mousePressEvent(QMouseEvent *event)
         return;
     }
 
-    Seite *seite = feld->seite(richtung);
-    Zug *zug = zugAufDemBrett();
-    if (zug && zug->spieler) {
-        zug->seiten.push_back(seite);
-    } else {
-        merkeZug(Zug{true, {seite}, {}});
-        zug = zugAufDemBrett();
-    }
-
+    merkeSeite(true, feld->seite(richtung));
     bool vollstaendig = false;
-    if (feld->istGeschlossen()) {
-        feld->zeichneBesitzer(true);
-        zug->felder.push_back(feld);
-        vollstaendig = true;
-    }
-    Feld *gegenueber = feld->nachbar(richtung);
-    if (gegenueber && gegenueber->istGeschlossen()) {
-        gegenueber->zeichneBesitzer(true);
-        zug->felder.push_back(gegenueber);
-        vollstaendig = true;
+    for (Feld *f : {feld, feld->nachbar(richtung)}) {
+        if (f && f->istGeschlossen()) {
+            f->zeichneBesitzer(true);
+            verlauf.letzterZug()->felder.push_back(f);
+            vollstaendig = true;
+        }
     }
     if (vollstaendig)
         return;
@@ -274,11 +237,9 @@ void SpielLabel::blinkeMitSeite()
         zeigeStatus();
         return;
     }
-    Zug *zug = zugAufDemBrett();
     for (Feld *feld : neueFelder) {
         feld->zeichneBesitzer(false);
-        if (zug)
-            zug->felder.push_back(feld);
+        verlauf.letzterZug()->felder.push_back(feld);
     }
     neueFelder.clear();
     if (!fertig)
@@ -289,58 +250,51 @@ void SpielLabel::computerZug()
 {
     if (menschAmZug || fertig || blinkZaehler != 0)
         return;
-    letzteSeite = computerspieler.zieheSeite(spielfeld, level, neueFelder);
-    if (!letzteSeite) {
+    const Computerspieler::Wahl wahl = computerspieler.waehle(spielfeld, level);
+    if (!wahl.feld) {
         // Nothing is left to take, although the game is not over: give the
         // turn back rather than record a move that was never made.
         menschAmZug = true;
         zeigeStatus();
         return;
     }
-    Zug *zug = zugAufDemBrett();
-    if (zug && !zug->spieler)
-        zug->seiten.push_back(letzteSeite);
-    else
-        merkeZug(Zug{false, {letzteSeite}, {}});
-    starteBlink(letzteSeite, false);
+    // The boxes are marked when the blink ends; they count as completed
+    // by this side, the chosen box first.
+    for (Feld *feld : {wahl.feld, wahl.feld->nachbar(wahl.richtung)}) {
+        if (feld && feld->anzahlGeschlossen() == 3)
+            neueFelder.push_back(feld);
+    }
+    wahl.feld->zieheSeite(wahl.richtung);
+    merkeSeite(false, wahl.feld->seite(wahl.richtung));
+    starteBlink(wahl.feld->seite(wahl.richtung), false);
 }
 
 void SpielLabel::rueckgaengig()
 {
     // With nothing on the board there is nothing to take back, and enabling
     // redo would offer a step that does not exist.
-    if (!menschAmZug || verlaufPos == verlauf.end())
+    if (!menschAmZug || !verlauf.kannZurueck())
         return;
-    if (hauptfenster)
-        hauptfenster->setzeWiederherstellenAktiv(true);
-    for (int i = 0; i < 2 && verlaufPos != verlauf.end(); ++i) {
-        const Zug &zug = *verlaufPos;
-        for (Seite *seite : zug.seiten)
+    for (const Zug *zug : verlauf.zurueck()) {
+        for (Seite *seite : zug->seiten)
             seite->nimmZurueck();
-        for (Feld *feld : zug.felder)
-            feld->loescheBesitzer(zug.spieler);
-        verlaufPos = verlaufPos == verlauf.begin() ? verlauf.end() : std::prev(verlaufPos);
+        for (Feld *feld : zug->felder)
+            feld->loescheBesitzer(zug->spieler);
     }
-    if (verlaufPos == verlauf.end() && hauptfenster)
-        hauptfenster->setzeRueckgaengigAktiv(false);
+    zeigeAktionen();
 }
 
 void SpielLabel::wiederherstellen()
 {
-    if (!menschAmZug || !verlaufHatRedo())
+    if (!menschAmZug || !verlauf.kannVor())
         return;
-    if (hauptfenster)
-        hauptfenster->setzeRueckgaengigAktiv(true);
-    for (int i = 0; i < 2 && verlaufHatRedo(); ++i) {
-        verlaufPos = verlaufPos == verlauf.end() ? verlauf.begin() : std::next(verlaufPos);
-        const Zug &zug = *verlaufPos;
-        for (Seite *seite : zug.seiten)
+    for (const Zug *zug : verlauf.vor()) {
+        for (Seite *seite : zug->seiten)
             seite->ziehe();
-        for (Feld *feld : zug.felder)
-            feld->zeichneBesitzer(zug.spieler);
+        for (Feld *feld : zug->felder)
+            feld->zeichneBesitzer(zug->spieler);
     }
-    if (!verlaufHatRedo() && hauptfenster)
-        hauptfenster->setzeWiederherstellenAktiv(false);
+    zeigeAktionen();
 }
 
 void SpielLabel::speichern(int groesse, bool speichernUnter)
@@ -358,8 +312,7 @@ void SpielLabel::speichern(int groesse, bool speichernUnter)
         warnung(QStringLiteral("Die Datei kann nicht gespeichert werden."));
         return;
     }
-    if (hauptfenster)
-        hauptfenster->zeigeMeldung(QStringLiteral("Datei gespeichert"));
+    hauptfenster->zeigeMeldung(QStringLiteral("Datei gespeichert"));
 }
 
 bool SpielLabel::schreibeDatei(const QString &name, int groesse) const
@@ -409,13 +362,8 @@ bool SpielLabel::ladeSpielstand(const QByteArray &daten)
     if (!stand)
         return false;
 
-    if (hauptfenster) {
-        hauptfenster->setzeGroesse(stand->groesse(), false, true);
-        hauptfenster->setzeLevel(stand->level());
-    } else {
-        neuesSpiel(stand->groesse(), false);
-        setLevel(stand->level());
-    }
+    hauptfenster->setzeGroesse(stand->groesse(), false, true);
+    hauptfenster->setzeLevel(stand->level());
     menschAmZug = stand->menschAmZug();
     // Every restored side and symbol paints itself; the board is shown once
     // it is complete, as after building a new grid.

@@ -3,13 +3,12 @@
 
 #include "computer/computerspieler.h"
 #include "field/spielfeld.h"
-#include "zug.h"
+#include "verlauf.h"
 
 #include <QLabel>
 #include <QString>
 #include <QTimer>
 
-#include <list>
 #include <memory>
 #include <vector>
 
@@ -38,41 +37,23 @@ public:
     // The picture to paint into. The label stops sharing it first, so that
     // painting does not copy the whole picture.
     QPixmap *bild();
-    const QPixmap *bild() const;
     void zeigeBild();
     int breite() const { return bildBreite; }
     int hoehe() const { return bildHoehe; }
+    const Spielfeld &brett() const { return spielfeld; }
 
     void menschPunkt(bool dazu);
     void computerPunkt(bool dazu);
-    void zeigeStatus();
-    void merkeZug(Zug zug);
 
     void rueckgaengig();
     void wiederherstellen();
 
     void speichern(int groesse, bool speichernUnter);
     void oeffnen();
+    // Saving and opening without a dialog. A file that cannot be read, is
+    // too short or contradicts itself changes nothing.
     bool schreibeDatei(const QString &name, int groesse) const;
     bool ladeDatei(const QString &name);
-    // Replaces the running game with a saved one, given as the file's bytes.
-    // A file that is too short or contradicts itself changes nothing.
-    bool ladeSpielstand(const QByteArray &daten);
-
-    int aktuellesLevel() const { return level; }
-    bool istMenschAmZug() const { return menschAmZug; }
-    bool istFertig() const { return fertig; }
-    int punkteDesMenschen() const { return punkteMensch; }
-    int punkteDesComputers() const { return punkteComputer; }
-    int felderImSpiel() const { return anzahlFelder; }
-    const Spielfeld &brett() const { return spielfeld; }
-    int blinkSchritt() const { return blinkZaehler; }
-    Seite *blinkendeSeite() const { return letzteSeite; }
-    const std::vector<Feld *> &wartendeFelder() const { return neueFelder; }
-    const std::list<Zug> &zugVerlauf() const { return verlauf; }
-    int zuegeAufDemBrett() const;
-    QString aktuellerDateiName() const { return dateiName; }
-    bool computerWartet() const { return computerTimer.isActive(); }
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -82,10 +63,12 @@ private slots:
     void computerZug();
 
 private:
-    bool verlaufHatRedo() const;
-    void verwirfRedo();
-    Zug *zugAufDemBrett();
+    void zeigeStatus();
+    void merkeZug(Zug zug);
+    void zeigeAktionen();
+    void merkeSeite(bool mensch, Seite *seite);
     void starteBlink(Seite *seite, bool rot);
+    bool ladeSpielstand(const QByteArray &daten);
     void warnung(const QString &text);
 
     MainWindow *hauptfenster;
@@ -108,8 +91,7 @@ private:
     int punkteComputer = 0;
     bool bildSperre = false;
     Computerspieler computerspieler;
-    std::list<Zug> verlauf;
-    std::list<Zug>::iterator verlaufPos;
+    Verlauf verlauf;
     QString dateiName;
 };
 

@@ -29,13 +29,8 @@ public:
     void zeigeMeldung(const QString &text);
     void setzeRueckgaengigAktiv(bool aktiv);
     void setzeWiederherstellenAktiv(bool aktiv);
-    void passeFenstergroesseAn();
     void setzeGroesse(int groesse, bool zufallsform, bool erzwingen);
     void setzeLevel(int level);
-
-    SpielLabel *spiel() const { return spielLabel; }
-    int aktuelleGroesse() const { return groesse; }
-    const QLabel &statusZeile() const { return statusLabel; }
 
 private slots:
     void on_actionNeues_Spiel_triggered();
@@ -55,6 +50,7 @@ private slots:
     void on_actionMensch_startet_toggled(bool menschStarted);
 
 private:
+    void passeFenstergroesseAn();
     void markiere(std::initializer_list<QAction *> gruppe, const QAction *gewaehlt);
 
     Ui::MainWindow *ui;

@@ -1,0 +1,45 @@
+#include "kette.h"
+
+#include "field/feld.h"
+#include "field/seite.h"
+#include "field/spielfeld.h"
+
+void Kette::sammle(const Spielfeld &spielfeld, int start)
+{
+    this->spielfeld = &spielfeld;
+    spalten = spielfeld.spaltenAnzahl();
+    const auto felder = static_cast<std::size_t>(spielfeld.end() - spielfeld.begin());
+    // A new round number unmarks every box at once; only when the numbers
+    // run out are the marks cleared.
+    if (marken.size() != felder || ++runde == 0) {
+        marken.assign(felder, 0);
+        runde = 1;
+    }
+    anzahl = 0;
+    besuche(start);
+}
+
+void Kette::besuche(int platz)
+{
+    const Feld *feld = spielfeld->begin()[platz];
+    // A free side always lies between two boxes, so the neighbour across it
+    // is the next or previous box in the row or column.
+    const int schritt[4] = {-spalten, 1, spalten, -1};
+    if (feld->anzahlGeschlossen() != 2) {
+        int auswege = 0;
+        for (int richtung = 0; richtung < 4; ++richtung) {
+            if (feld->seite(richtung)->istFrei() && !enthaelt(platz + schritt[richtung]))
+                ++auswege;
+        }
+        // With two or more ways out the box does not fall with the chain.
+        if (auswege > 1)
+            return;
+    }
+    marken[static_cast<std::size_t>(platz)] = runde;
+    ++anzahl;
+    for (int richtung = 0; richtung < 4; ++richtung) {
+        const int nachbar = platz + schritt[richtung];
+        if (feld->seite(richtung)->istFrei() && !enthaelt(nachbar))
+            besuche(nachbar);
+    }
+}

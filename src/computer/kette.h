@@ -1,0 +1,31 @@
+#ifndef PUNKTFELD_KETTE_H
+#define PUNKTFELD_KETTE_H
+
+#include <vector>
+
+class Spielfeld;
+
+// The chain of a box with two closed sides: the boxes the opponent could take
+// one after another once one of its sides is given away. Boxes are named by
+// their place in the grid, row by row; a mark per box makes collecting a
+// chain cost one visit per box it reaches.
+class Kette
+{
+public:
+    // Collects the chain that starts at the box at `start`, which has two
+    // closed sides, replacing the chain collected before.
+    void sammle(const Spielfeld &spielfeld, int start);
+    int groesse() const { return anzahl; }
+    bool enthaelt(int platz) const { return marken[static_cast<std::size_t>(platz)] == runde; }
+
+private:
+    void besuche(int platz);
+
+    const Spielfeld *spielfeld = nullptr;
+    int spalten = 0;
+    std::vector<unsigned> marken;
+    unsigned runde = 0;
+    int anzahl = 0;
+};
+
+#endif
