@@ -1,53 +1,56 @@
 #include "computer/computerspieler.h"
+#include "computer/kette.h"
 #include "field/feld.h"
 #include "field/seite.h"
 #include "game/spiellabel.h"
+#include "shell/mainwindow.h"
 #include "stellung.h"
 
 #include <QtTest>
 
-#include <algorithm>
 #include <cstdlib>
 #include <set>
-#include <utility>
-
-class TestComputer : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void fangen();
-    void sichereSeite_data();
-    void sichereSeite();
-    void nurKettenUebrig();
-    void notloesungen();
-    void ganzesSpiel_data();
-    void ganzesSpiel();
-};
 
 namespace {
 
-// The four corner boxes have three closed sides, the rest of the board is open.
-const char *const ecken = R"(
+// Row 2, boxes named by row and column: 20 has three closed sides, 21 two,
+// 22 only its bottom, 23 and 24 two, 25 only the frame.
+const char *const reihe = R"(
 +  +  +  +  +  +  +
-   |           |
 
 
 
++--+--+  +--+--+  +
 
++--+--+--+--+--+  +)";
 
+// Boxes 11, 12, 21 and 22 joined into a ring through their inner sides.
+const char *const ring = R"(
++  +  +  +  +  +  +
 
++  +--+--+
+   |     |
++  +  +  +
+   |     |
++  +--+--+)";
 
-   |           |)";
+// The run 12-13-23 bends about box 22, whose only closed side is its bottom;
+// the third free side of 22 leads to the two-sided box 21.
+const char *const bogen = R"(
++  +  +  +  +  +  +
 
-// Boxes 00 and 01 share their only free side.
-const char *const doppel = R"(
-+  +  +
-      |
-+--+--+)";
++  +  +--+--+
+      |     |
++  +--+
+            |
++  +--+--+--+)";
 
-// Boxes 12, 21, 24, 33 have one closed side and border only two-sided boxes, which
-// form a ring of 18, chains of two (13-14, 31-32) and of one (11, 22, 23, 34).
+// The four corner boxes have three closed sides, the rest of the board is open.
+const char *const ecken = "+  +  +  +  +  +  +\n   |           |\n\n\n\n\n\n\n\n   |           |";
+
+// Boxes 12, 21, 24, 33 have one closed side and border only two-sided boxes,
+// which form a ring of 18, chains of two (13-14, 31-32) and of one (11, 22,
+// 23, 34).
 const char *const nurKetten = R"(
 +--+--+--+--+--+--+
 |                 |
@@ -63,171 +66,132 @@ const char *const nurKetten = R"(
 
 const QString alleZu = QString("+--+--+--+--+--+--+\n|  |  |  |  |  |  |\n").repeated(5) + "+--+--+--+--+--+--+";
 
-// Every free side is the right or the bottom side of exactly one box.
-std::vector<std::pair<Feld *, int>> freieSeiten(const SpielLabel &label)
-{
-    std::vector<std::pair<Feld *, int>> freie;
-    for (Feld *feld : label.brett())
-        for (int d : {1, 2})
-            if (feld->seite(d)->istFrei())
-                freie.emplace_back(feld, d);
-    return freie;
 }
 
-// One move of a fresh computer player per seed; each takes exactly one free side.
-template <typename Pruefung>
-void ziehe(const QString &zeichnung, int level, unsigned saaten, Pruefung pruefe)
+// The computer's choice of a side, and the measuring of chains.
+class TestComputer : public QObject
 {
-    for (unsigned saat = 1; saat <= saaten && !QTest::currentTestFailed(); ++saat) {
-        SpielLabel label(nullptr);
-        Stellung::setze(label, zeichnung);
-        std::srand(saat);
-        Computerspieler computer;
-        std::vector<Feld *> neu;
-        const auto frei = freieSeiten(label).size();
-        QVERIFY(computer.zieheSeite(const_cast<Spielfeld &>(label.brett()), level, neu));
-        QCOMPARE(freieSeiten(label).size(), frei - 1);
-        pruefe(label, computer, neu);
-    }
-}
+    Q_OBJECT
+    MainWindow fenster;
+    SpielLabel &spiel = Stellung::spiel(fenster);
+    Computerspieler computer;
 
-}
-
-void TestComputer::fangen()
-{
-    std::set<std::pair<int, int>> gewaehlt;
-    ziehe(ecken, 5, 8, [&](auto &, auto &, auto &neu) {
-        QCOMPARE(int(neu.size()), 1);
-        QVERIFY(neu.front()->istGeschlossen());
-        gewaehlt.insert({neu.front()->pixelX(), neu.front()->pixelY()});
-    });
-    QVERIFY(gewaehlt.size() > 1);
-    // At level 1 the capture draw mostly fails and hides the four boxes.
-    int gefangen = 0;
-    int uebersehen = 0;
-    ziehe(ecken, 1, 60, [&](auto &, auto &, auto &neu) { ++(neu.empty() ? uebersehen : gefangen); });
-    QVERIFY(uebersehen > 0 && gefangen > 0);
-
-    // One side completes 00 and 01; the box picked waits first.
-    std::set<int> zuerst;
-    for (unsigned saat = 1; saat <= 6; ++saat) {
-        SpielLabel label(nullptr);
-        label.setMenschStartet(false);
-        label.neuesSpiel(0, false);
-        Stellung::setze(label, doppel);
-        // The capture and the safety draw come before the pick.
-        std::srand(saat);
-        std::rand();
-        std::rand();
-        const int spalte = std::rand() % 2;
-        std::srand(saat);
-        QMetaObject::invokeMethod(&label, "computerZug");
-        QVERIFY(label.wartendeFelder()
-                == std::vector<Feld *>({Stellung::feld(label, 0, spalte), Stellung::feld(label, 0, 1 - spalte)}));
-        zuerst.insert(spalte);
-    }
-    QCOMPARE(int(zuerst.size()), 2);
-}
-
-void TestComputer::sichereSeite_data()
-{
-    QTest::addColumn<QString>("zeichnung");
-    QTest::newRow("leeres Brett") << QString();
-    // 22 and 23 have one closed side each, the one they share.
-    QTest::newRow("Strich zwischen 22 und 23") << QString(nurKetten)
-                                                      .replace("+  +  +  +--+  +  +", "+  +  +  +  +  +  +")
-                                                      .replace("+  +  +--+  +  +  +", "+  +  +  +  +  +  +");
-}
-
-void TestComputer::sichereSeite()
-{
-    QFETCH(QString, zeichnung);
-    ziehe(zeichnung, 5, 10, [](auto &label, auto &, auto &neu) {
-        QVERIFY(neu.empty());
-        QVERIFY(std::none_of(label.brett().begin(), label.brett().end(),
-                             [](const Feld *feld) { return feld->anzahlGeschlossen() == 3; }));
-    });
-}
-
-void TestComputer::nurKettenUebrig()
-{
-    const std::vector<QPoint> kleinste{{1, 1}, {2, 2}, {3, 2}, {4, 3}}; // (column, row)
-    ziehe(nurKetten, 5, 10, [&](auto &label, auto &computer, auto &) {
-        // No box with one closed side offered a safe side.
-        QVERIFY(computer.sichere().empty());
-        QVERIFY(std::any_of(kleinste.begin(), kleinste.end(), [&](const QPoint &p) {
-            return Stellung::feld(label, p.y(), p.x())->anzahlGeschlossen() == 3;
-        }));
-    });
-}
-
-// With its captures hidden and neither a safe side nor a chain to open, the
-// computer completes a hidden box; with no free side it hands the turn back.
-void TestComputer::notloesungen()
-{
-    QStringList zeilen = alleZu.split('\n');
-    zeilen[1] = "|  |        |  |  |";
-    zeilen[2] = "+--+--+  +--+--+--+";
-    int versteckt = 0;
-    ziehe(zeilen.join('\n'), 1, 20, [&](auto &, auto &computer, auto &neu) {
-        QCOMPARE(int(neu.size()), 1);
-        QVERIFY(neu.front()->istGeschlossen());
-        versteckt += computer.dreier().empty();
-    });
-    QVERIFY(versteckt > 0);
-
-    SpielLabel label(nullptr);
-    label.setMenschStartet(false);
-    label.neuesSpiel(0, false);
-    Stellung::setze(label, alleZu);
-    QVERIFY(!label.istMenschAmZug() && !label.istFertig());
-    QMetaObject::invokeMethod(&label, "computerZug");
-    QVERIFY(label.istMenschAmZug());
-    QVERIFY(label.zugVerlauf().empty() && label.wartendeFelder().empty());
-    QCOMPARE(label.blinkSchritt(), 0);
-}
-
-void TestComputer::ganzesSpiel_data()
-{
-    QTest::addColumn<int>("level");
-    for (int level = 1; level <= 5; ++level)
-        QTest::addRow("Stufe %d", level) << level;
-}
-
-// The human always presses the middle of the first free side it finds.
-void TestComputer::ganzesSpiel()
-{
-    QFETCH(int, level);
-    SpielLabel label(nullptr);
-    label.setLevel(level);
-    std::srand(unsigned(level));
-    for (int i = 0; i < 500 && !label.istFertig() && !QTest::currentTestFailed(); ++i) {
-        if (label.blinkSchritt() != 0) {
-            QMetaObject::invokeMethod(&label, "blinkeMitSeite");
-        } else if (!label.istMenschAmZug()) {
-            QMetaObject::invokeMethod(&label, "computerZug");
-        } else {
-            const auto [feld, d] = freieSeiten(label).at(0);
-            QTest::mouseClick(&label, Qt::LeftButton, {},
-                              QPoint(feld->pixelX(), feld->pixelY()) + (d == 1 ? QPoint(40, 20) : QPoint(20, 40)));
+    // The computer's choices in one position over many seeds.
+    template<typename Pruefung>
+    void waehle(const QString &zeichnung, int level, int saaten, Pruefung pruefe)
+    {
+        for (int saat = 1; saat <= saaten && !QTest::currentTestFailed(); ++saat) {
+            spiel.neuesSpiel(0, false);
+            Stellung::setze(spiel, zeichnung);
+            std::srand(unsigned(saat));
+            const Computerspieler::Wahl wahl = computer.waehle(spiel.brett(), level);
+            QVERIFY(wahl.feld->seite(wahl.richtung)->istFrei());
+            pruefe(wahl);
         }
     }
-    QVERIFY(label.istFertig());
-    QCOMPARE(label.punkteDesMenschen() + label.punkteDesComputers(), 30);
-    QVERIFY(freieSeiten(label).empty());
-    // Each turn is one record, however many sides it took.
-    bool mensch = false;
-    int lang = 0;
-    for (const Zug &zug : label.zugVerlauf()) {
-        QVERIFY(zug.spieler != std::exchange(mensch, zug.spieler));
-        lang += !mensch && zug.seiten.size() > 1;
+    using Wahl = Computerspieler::Wahl;
+    static QString name(const Feld *feld) { return QString("%1%2").arg((feld->pixelY() - 2) / 40).arg((feld->pixelX() - 1) / 40); }
+
+private slots:
+    void kette_data()
+    {
+        QTest::addColumn<QString>("zeichnung");
+        QTest::addColumn<QString>("kette"); // the start box first
+        QTest::newRow("einzelne Ecke") << QString() << "00";
+        // 22 has two ways out seen from either run, so the runs stay apart.
+        QTest::newRow("Lauf bis zum Dreier") << QString(reihe) << "21 20";
+        QTest::newRow("gerader Lauf vom linken Ende") << QString(reihe) << "23 24";
+        QTest::newRow("gerader Lauf vom rechten Ende") << QString(reihe) << "24 23";
+        QTest::newRow("Ring") << QString(ring) << "11 12 21 22";
+        QTest::newRow("Bogen") << QString(bogen) << "12 13 21 22 23";
+        // From 13, box 22 is refused when first reached through 23 alone, and
+        // taken in when the collecting comes back through 12.
+        QTest::newRow("Bogen, erst abgewiesen") << QString(bogen) << "13 12 21 22 23";
+        QTest::newRow("Bogen von aussen") << QString(bogen) << "21";
     }
-    QVERIFY(lang > 0);
-    // There the computer's symbol has its top edge, the human's face is yellow.
-    for (const Feld *feld : label.brett())
-        QCOMPARE(Stellung::pixel(label, feld->pixelX() + 20, feld->pixelY() + 8) == QColor(Qt::black),
-                 !feld->istVomMenschen());
-}
+
+    void kette()
+    {
+        QFETCH(QString, zeichnung);
+        QFETCH(QString, kette);
+        spiel.neuesSpiel(0, false);
+        Stellung::setze(spiel, zeichnung);
+        Kette gesammelt;
+        gesammelt.sammle(spiel.brett(), 6 * kette[0].digitValue() + kette[1].digitValue());
+        QCOMPARE(gesammelt.groesse(), kette.split(' ').size());
+        for (const Feld *feld : spiel.brett()) {
+            const int platz = 6 * ((feld->pixelY() - 2) / 40) + (feld->pixelX() - 1) / 40;
+            QCOMPARE(gesammelt.enthaelt(platz), kette.contains(name(feld)));
+        }
+    }
+
+    // At level 5 a box is completed, chosen at random among them; at level 1
+    // the capture draw mostly fails and hides them.
+    void fangen()
+    {
+        std::set<QString> gewaehlt;
+        waehle(ecken, 5, 8, [&](const Wahl &wahl) {
+            QCOMPARE(wahl.feld->anzahlGeschlossen(), 3);
+            gewaehlt.insert(name(wahl.feld));
+        });
+        QVERIFY(gewaehlt.size() > 1);
+        std::set<bool> gefangen;
+        waehle(ecken, 1, 40, [&](const Wahl &wahl) { gefangen.insert(wahl.feld->anzahlGeschlossen() == 3); });
+        QCOMPARE(gefangen.size(), std::size_t(2));
+    }
+
+    void sichereSeite_data()
+    {
+        QTest::addColumn<QString>("zeichnung");
+        QTest::newRow("leeres Brett") << QString();
+        // 22 and 23 have one closed side each, the one they share.
+        QTest::newRow("Strich zwischen 22 und 23") << QString(nurKetten)
+                                                          .replace("+  +  +  +--+  +  +", "+  +  +  +  +  +  +")
+                                                          .replace("+  +  +--+  +  +  +", "+  +  +  +  +  +  +");
+    }
+
+    // After a safe side no box has three closed sides.
+    void sichereSeite()
+    {
+        QFETCH(QString, zeichnung);
+        waehle(zeichnung, 5, 10, [this](const Wahl &wahl) {
+            wahl.feld->zieheSeite(wahl.richtung);
+            for (const Feld *feld : spiel.brett())
+                QVERIFY(feld->anzahlGeschlossen() != 3);
+        });
+    }
+
+    // With only chains left, a box of one of the smallest is opened.
+    void kleinsteKette()
+    {
+        std::set<QString> gewaehlt;
+        waehle(nurKetten, 5, 20, [&](const Wahl &wahl) { gewaehlt.insert(name(wahl.feld)); });
+        QCOMPARE(gewaehlt, (std::set<QString>{"11", "22", "23", "34"}));
+    }
+
+    // With its captures hidden, and neither a safe side nor a chain to open,
+    // the computer still completes a box: here 01, 03 and 12 have three
+    // closed sides, 02 one.
+    void uebersehenesFeld()
+    {
+        QStringList zeilen = alleZu.split('\n');
+        zeilen[1] = "|  |        |  |  |";
+        zeilen[2] = "+--+--+  +--+--+--+";
+        waehle(zeilen.join('\n'), 1, 20, [](const Wahl &wahl) { QCOMPARE(wahl.feld->anzahlGeschlossen(), 3); });
+    }
+
+    // With no side free although the game is not over, the computer hands
+    // the turn back and records nothing.
+    void keineSeiteFrei()
+    {
+        spiel.setMenschStartet(false);
+        spiel.neuesSpiel(0, false);
+        Stellung::setze(spiel, alleZu);
+        QCOMPARE(computer.waehle(spiel.brett(), 5).feld, nullptr);
+        QTRY_COMPARE(Stellung::status(fenster), "Mensch: 0, Computer: 0, du bist dran");
+        QVERIFY(!Stellung::aktiv(fenster, "actionRueckgaengig"));
+    }
+};
 
 QTEST_MAIN(TestComputer)
 #include "tst_computer.moc"

@@ -1,115 +1,123 @@
 #include "game/spiellabel.h"
 #include "shell/mainwindow.h"
+#include "spieltreiber.h"
+#include "stellung.h"
 
-#include <QAction>
-#include <QLayout>
-#include <QStatusBar>
 #include <QtTest>
+#include <QtWidgets>
 
-#include <algorithm>
+// A menu as a player reads it: each entry with its shortcut, "aus" when it is
+// disabled, "an" when it is checked, "-" for a separator, and the entries of
+// a sub-menu in parentheses.
+static QString menue(const QWidget *leiste)
+{
+    QStringList eintraege;
+    for (const QAction *a : leiste->actions()) {
+        QStringList teile{a->isSeparator() ? "-" : a->text(), a->shortcut().toString(), a->isEnabled() ? "" : "aus",
+                          a->isChecked() ? "an" : "", a->menu() ? "(" + menue(a->menu()) + ")" : ""};
+        teile.removeAll("");
+        eintraege << teile.join(' ');
+    }
+    return eintraege.join(", ");
+}
 
+// The window: its menus, the status line, and the commands for size, level
+// and who opens.
 class TestHauptfenster : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void menuesUndAnfangszustand();
-    void statuszeileUnterEinerMeldung();
-    void fensterPasstZumBrett_data();
-    void fensterPasstZumBrett();
-};
-
-// The entries of a menu by their texts, "-" for a separator.
-static QStringList eintraege(const MainWindow &fenster, const char *menue)
-{
-    QStringList texte;
-    for (const QAction *eintrag : fenster.findChild<QWidget *>(QLatin1String(menue))->actions())
-        texte << (eintrag->isSeparator() ? QStringLiteral("-") : eintrag->text());
-    return texte;
-}
-
-void TestHauptfenster::menuesUndAnfangszustand()
-{
-    MainWindow fenster;
-    fenster.show();
-    QCOMPARE(eintraege(fenster, "menuBar"), (QStringList{"Datei", "Bearbeiten", "Einstellungen"}));
-    QCOMPARE(eintraege(fenster, "menuDatei"), (QStringList{"Neues Spiel", "Spiel öffnen", "Spiel speichern",
-                                                            "Spiel speichern unter", "-", "Beenden"}));
-    QCOMPARE(eintraege(fenster, "menuBearbeiten"), (QStringList{"Rückgängig", "Wiederherstellen"}));
-    QCOMPARE(eintraege(fenster, "menuEinstellungen"), (QStringList{"Größe", "Level", "Mensch startet"}));
-    QCOMPARE(eintraege(fenster, "menuGroesse"), (QStringList{"Klein", "Mittel", "Groß"}));
-    QCOMPARE(eintraege(fenster, "menuLevel_2"), (QStringList{"5 - Stark", "4", "3 - Mittel", "2", "1 - Schwach"}));
-    const QMap<QString, QString> kuerzel{{"Neues Spiel", "Ctrl+N"}, {"Spiel öffnen", "Ctrl+O"},
-        {"Spiel speichern", "Ctrl+S"}, {"Spiel speichern unter", "Ctrl+Alt+S"}, {"Beenden", "Ctrl+Q"},
-        {"Rückgängig", "Ctrl+Z"}, {"Wiederherstellen", "Ctrl+Y"}};
-    const QList<QAction *> aktionen = fenster.findChildren<QAction *>(QRegularExpression("^action"));
-    QCOMPARE(aktionen.size(), 16);
-    for (const QAction *aktion : aktionen) {
-        const QString text = aktion->text();
-        QCOMPARE(aktion->shortcut(), QKeySequence(kuerzel.value(text)));
-        QCOMPARE(aktion->isEnabled(), text != "Rückgängig" && text != "Wiederherstellen");
-        QCOMPARE(aktion->font().bold(), text == "Klein" || text == "5 - Stark");
-        QCOMPARE(aktion->isCheckable(), text == "Mensch startet");
-        QCOMPARE(aktion->isChecked(), text == "Mensch startet");
+    void anfangszustand()
+    {
+        MainWindow fenster;
+        fenster.show();
+        QCOMPARE(menue(fenster.menuBar()),
+                 "Datei (Neues Spiel Ctrl+N, Spiel öffnen Ctrl+O, Spiel speichern Ctrl+S, Spiel speichern unter "
+                 "Ctrl+Alt+S, -, Beenden Ctrl+Q), Bearbeiten (Rückgängig Ctrl+Z aus, Wiederherstellen Ctrl+Y aus), "
+                 "Einstellungen (Größe (Klein, Mittel, Groß), Level (5 - Stark, 4, 3 - Mittel, 2, 1 - Schwach), "
+                 "Mensch startet an)");
+        QCOMPARE(Stellung::fett(fenster), QStringList({"actionKlein", "actionLevel5"}));
+        QCOMPARE(fenster.windowTitle(), "Punktfeld");
+        QCOMPARE(fenster.windowIcon().pixmap(32).toImage(), QIcon(":/icons/board.ico").pixmap(32).toImage());
+        QVERIFY(!fenster.windowIcon().isNull());
+        QCOMPARE(Stellung::status(fenster), "Mensch: 0, Computer: 0, du bist dran");
+        Stellung::loese(fenster, "actionBeenden");
+        QVERIFY(!fenster.isVisible());
     }
-    QCOMPARE(fenster.windowTitle(), QStringLiteral("Punktfeld"));
-    const QIcon symbol(QStringLiteral(":/icons/board.ico"));
-    QVERIFY(!symbol.isNull());
-    QCOMPARE(fenster.windowIcon().pixmap(32).toImage(), symbol.pixmap(32).toImage());
-    QCOMPARE(fenster.statusZeile().text(), QStringLiteral("Mensch: 0, Computer: 0, du bist dran"));
-    fenster.findChild<QAction *>("actionBeenden")->trigger();
-    QVERIFY(!fenster.isVisible());
-}
 
-void TestHauptfenster::statuszeileUnterEinerMeldung()
-{
-    MainWindow fenster;
-    fenster.show();
-    QStatusBar *leiste = fenster.statusBar();
-    QLabel *zeile = const_cast<QLabel *>(&fenster.statusZeile());
-    fenster.zeigeMeldung(QStringLiteral("Datei gespeichert"));
-    for (int i = 0; i <= 50; ++i)
-        fenster.setzeStatusText(QStringLiteral("Mensch: %1, Computer: 0, du bist dran").arg(i));
-    QCOMPARE(leiste->currentMessage(), QStringLiteral("Datei gespeichert"));
-    QVERIFY(!zeile->isVisible());
-    QTRY_VERIFY_WITH_TIMEOUT(zeile->isVisible(), 3000);
-    QCOMPARE(zeile->text(), QStringLiteral("Mensch: 50, Computer: 0, du bist dran"));
-    // A layout holds a widget once however often it was added, but the
-    // status bar remembers every addition: one removal must clear it.
-    const auto imLayout = [leiste, zeile] {
-        const QList<QLayout *> layouts = leiste->findChildren<QLayout *>();
-        return std::any_of(layouts.begin(), layouts.end(), [zeile](QLayout *l) { return l->indexOf(zeile) >= 0; });
-    };
-    QVERIFY(imLayout());
-    leiste->removeWidget(zeile);
-    QVERIFY(!imLayout());
-}
+    // A status line that comes while a message shows is seen once the
+    // message has gone; the status bar holds one label however often it
+    // changed.
+    void statuszeileUnterEinerMeldung()
+    {
+        MainWindow fenster;
+        fenster.show();
+        QStatusBar *leiste = fenster.statusBar();
+        QLabel *zeile = leiste->findChild<QLabel *>();
+        fenster.zeigeMeldung("Datei gespeichert");
+        for (int i = 0; i <= 50; ++i)
+            fenster.setzeStatusText(QString("Mensch: %1, Computer: 0, du bist dran").arg(i));
+        QCOMPARE(leiste->currentMessage(), "Datei gespeichert");
+        QVERIFY(!zeile->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(zeile->isVisible(), 3000);
+        QCOMPARE(zeile->text(), "Mensch: 50, Computer: 0, du bist dran");
+        QCOMPARE(leiste->findChildren<QLabel *>().size(), 1);
+        leiste->removeWidget(zeile);
+        for (const QLayout *layout : leiste->findChildren<QLayout *>())
+            QCOMPARE(layout->indexOf(zeile), -1);
+    }
 
-void TestHauptfenster::fensterPasstZumBrett_data()
-{
-    QTest::addColumn<int>("groesse");
-    QTest::addColumn<QSize>("bild");
-    QTest::newRow("Klein") << 0 << QSize(243, 204);
-    QTest::newRow("Mittel") << 1 << QSize(523, 444);
-    QTest::newRow("Groß") << 2 << QSize(883, 604);
-}
+    // Each size gets a new board that the window fits exactly; choosing the
+    // size on the board already does nothing.
+    void groesse()
+    {
+        MainWindow fenster;
+        fenster.show();
+        SpielLabel &spiel = Stellung::spiel(fenster);
+        const QStringList aktionen = {"actionKlein", "actionMittel", "actionGross"};
+        for (int groesse : {1, 2, 0}) {
+            Stellung::druecke(spiel, Stellung::druckpunkt(0, 0, 1));
+            Stellung::loese(fenster, aktionen[groesse]);
+            QCOMPARE(Stellung::fett(fenster), QStringList({aktionen[groesse], "actionLevel5"}));
+            QVERIFY(!Stellung::aktiv(fenster, "actionRueckgaengig"));
+            QTRY_COMPARE(spiel.size(), QSize(spiel.brett().spaltenAnzahl(), spiel.brett().zeilenAnzahl()) * 40 + QSize(3, 4));
+            QCOMPARE(spiel.width(), QVector<int>({243, 523, 883})[groesse]);
+            QCOMPARE(fenster.minimumSize(), fenster.maximumSize());
+            QCOMPARE(fenster.height(), spiel.height() + fenster.menuBar()->height() + fenster.statusBar()->height());
+            Stellung::druecke(spiel, Stellung::druckpunkt(0, 0, 1));
+            const QString stellung = Stellung::lies(spiel);
+            Stellung::loese(fenster, aktionen[groesse]);
+            QCOMPARE(Stellung::lies(spiel), stellung);
+            fenster.setzeGroesse(groesse, true, true);
+            QVERIFY(!Stellung::aktiv(fenster, "actionRueckgaengig"));
+        }
+    }
 
-void TestHauptfenster::fensterPasstZumBrett()
-{
-    QFETCH(int, groesse);
-    QFETCH(QSize, bild);
-    MainWindow fenster;
-    // Starting from the large board, the window has to shrink as well.
-    fenster.setzeGroesse(2, false, true);
-    fenster.show();
-    fenster.setzeGroesse(groesse, false, true);
-    QCoreApplication::processEvents();
-    const SpielLabel *brett = fenster.spiel();
-    QCOMPARE(brett->size(), QSize(brett->breite(), brett->hoehe()));
-    QCOMPARE(brett->size(), bild);
-    QCOMPARE(fenster.minimumSize(), fenster.maximumSize());
-    QCOMPARE(fenster.width(), bild.width());
-}
+    // Levels outside 2 to 5 mark "1 - Schwach". "Mensch startet" changes only
+    // who opens the next game.
+    void levelUndMenschStartet()
+    {
+        MainWindow fenster;
+        SpielLabel &spiel = Stellung::spiel(fenster);
+        for (int level : {4, 0, 3, 7, 2, -1, 5, 1}) {
+            if (level >= 1 && level <= 5)
+                Stellung::loese(fenster, QString("actionLevel%1").arg(level));
+            else
+                fenster.setzeLevel(level);
+            QCOMPARE(Stellung::fett(fenster).value(1), QString("actionLevel%1").arg(level >= 2 && level <= 5 ? level : 1));
+        }
+        Stellung::druecke(spiel, Stellung::druckpunkt(0, 0, 1));
+        Spieltreiber::computerRunde(spiel);
+        const QString stellung = Stellung::lies(spiel);
+        Stellung::loese(fenster, "actionMensch_startet");
+        QCOMPARE(Stellung::lies(spiel), stellung);
+        QVERIFY(!Spieltreiber::schritt(spiel));
+        Stellung::loese(fenster, "actionNeues_Spiel");
+        QCOMPARE(Stellung::status(fenster), "Mensch: 0, Computer: 0");
+        QTRY_VERIFY(Stellung::aktiv(fenster, "actionRueckgaengig"));
+    }
+};
 
 QTEST_MAIN(TestHauptfenster)
 #include "tst_hauptfenster.moc"

@@ -1,33 +1,43 @@
+#include "invarianten.h"
 #include "shell/mainwindow.h"
-#include "spielstandpruefung.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <cstdio>
 #include <cstdlib>
 
 namespace {
 MainWindow *fenster = nullptr;
+QString datei;
 }
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     // The minimal platform, unlike the offscreen one, releases its screen at
-    // exit, so the leak check needs no suppression and the fast unwinder.
+    // exit, so the leak check needs no suppression.
     qputenv("QT_QPA_PLATFORM", "minimal");
     static int argc = 1;
     static char name[] = "spielstand_fuzz";
     static char *argv[] = {name, nullptr};
     static QApplication app(argc, argv);
+    static QTemporaryDir ordner;
     static MainWindow hauptfenster;
     fenster = &hauptfenster;
+    datei = ordner.filePath("eingabe.pf");
     return 0;
 }
 
+// Every input is opened as a saved game: it must be refused without a trace
+// or open into a sound game that matches it.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t laenge)
 {
-    const QByteArray bytes(reinterpret_cast<const char *>(daten), static_cast<int>(laenge));
-    const QString fehler = Spielstandpruefung::pruefe(*fenster, bytes);
+    QFile eingabe(datei);
+    if (!eingabe.open(QIODevice::WriteOnly) || eingabe.write(reinterpret_cast<const char *>(daten), qint64(laenge)) != qint64(laenge))
+        std::abort();
+    eingabe.close();
+    const QString fehler = Invarianten::pruefeDatei(*fenster, datei);
     if (!fehler.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(fehler));
         std::abort();

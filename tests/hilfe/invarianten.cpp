@@ -1,0 +1,84 @@
+#include "invarianten.h"
+
+#include "field/feld.h"
+#include "game/spiellabel.h"
+#include "savegame/spielstand.h"
+#include "shell/mainwindow.h"
+#include "stellung.h"
+
+#include <QFile>
+#include <QRegularExpression>
+
+namespace Invarianten {
+
+QString pruefe(const MainWindow &fenster)
+{
+    const QString zeile = Stellung::status(fenster);
+    const QRegularExpressionMatch teile =
+        QRegularExpression("^Mensch: (\\d+), Computer: (\\d+)(, du bist dran|, fertig)?$").match(zeile);
+    if (!teile.hasMatch())
+        return "status line " + zeile;
+    const int mensch = teile.captured(1).toInt(), computer = teile.captured(2).toInt();
+    int imSpiel = 0, geschlossen = 0, vomMenschen = 0;
+    for (const Feld *f : Stellung::spiel(fenster).brett()) {
+        imSpiel += !f->istGesperrt();
+        geschlossen += !f->istGesperrt() && f->istGeschlossen();
+        vomMenschen += f->istVomMenschen();
+    }
+    // Boxes the computer has just completed are marked when its blink ends.
+    const bool menschZieht = teile.captured(3) == ", du bist dran";
+    if (vomMenschen != mensch || mensch + computer > geschlossen || (menschZieht && mensch + computer != geschlossen))
+        return QString("%1 for %2 completed boxes, %3 of them the human's").arg(zeile).arg(geschlossen).arg(vomMenschen);
+    if ((teile.captured(3) == ", fertig") != (mensch + computer == imSpiel))
+        return QString("%1 with %2 boxes in play").arg(zeile).arg(imSpiel);
+    return {};
+}
+
+QString pruefeBild(const MainWindow &fenster, MainWindow &nachbau)
+{
+    if (!Stellung::status(fenster).contains(QRegularExpression(", (du bist dran|fertig)$")))
+        return {};
+    const SpielLabel &spiel = Stellung::spiel(fenster);
+    SpielLabel &kopie = Stellung::spiel(nachbau);
+    kopie.neuesSpiel(spiel.brett().spaltenAnzahl() / 8, false); // 6, 13 or 22 columns: size 0, 1 or 2
+    Stellung::setze(kopie, Stellung::lies(spiel));
+    return Stellung::bild(spiel) == Stellung::bild(kopie) ? QString() : "the picture differs from the board";
+}
+
+QString pruefeDatei(MainWindow &fenster, const QString &name)
+{
+    QFile datei(name);
+    const std::optional<Spielstand> stand =
+        Spielstand::lies(datei.open(QIODevice::ReadOnly) ? datei.read(Spielstand::groessteLaenge()) : QByteArray());
+    const QVariantList vorher = abbild(fenster);
+    const bool angenommen = Stellung::spiel(fenster).ladeDatei(name);
+    if (angenommen != stand.has_value())
+        return "the reader and the game disagree about the file";
+    if (!angenommen)
+        return abbild(fenster) == vorher ? QString() : "a refused file changed the game";
+    const Spielfeld &brett = Stellung::spiel(fenster).brett();
+    if (brett.spaltenAnzahl() != Spielfeld::spaltenFuer(stand->groesse())
+        || !Stellung::fett(fenster).contains(QString("actionLevel%1").arg(stand->level())))
+        return "size or level differ from the file";
+    int index = 0;
+    for (const Feld *f : brett) {
+        const int code = stand->felder().at(index++);
+        if (f->istGesperrt() != bool(code & 64) || (f->istGeschlossen() && !f->istGesperrt() && f->istVomMenschen() != bool(code & 32)))
+            return QString("box %1 differs from the file").arg(index - 1);
+    }
+    const QString zeile = Stellung::status(fenster);
+    if (!zeile.endsWith(", fertig") && zeile.endsWith(", du bist dran") != stand->menschAmZug())
+        return "the turn differs from the file";
+    if (Stellung::aktiv(fenster, "actionRueckgaengig") || Stellung::aktiv(fenster, "actionWiederherstellen"))
+        return "an opened game has a history";
+    return pruefe(fenster);
+}
+
+QVariantList abbild(const MainWindow &fenster)
+{
+    const SpielLabel &spiel = Stellung::spiel(fenster);
+    return {Stellung::lies(spiel), Stellung::bild(spiel), Stellung::status(fenster), Stellung::fett(fenster),
+            Stellung::aktiv(fenster, "actionRueckgaengig"), Stellung::aktiv(fenster, "actionWiederherstellen")};
+}
+
+}

@@ -1,0 +1,28 @@
+#ifndef PUNKTFELD_TEST_INVARIANTEN_H
+#define PUNKTFELD_TEST_INVARIANTEN_H
+
+#include <QString>
+#include <QVariantList>
+
+class MainWindow;
+
+// What must hold between any two events of a game, whatever was pressed,
+// chosen or opened before. Each check returns what does not hold, or
+// nothing.
+namespace Invarianten {
+
+// The status line agrees with the grid: the scores, whose turn, the end.
+QString pruefe(const MainWindow &fenster);
+// While the human is to move, the board shows exactly what `nachbau` shows
+// once the same sides are taken and the same boxes owned on a new board.
+QString pruefeBild(const MainWindow &fenster, MainWindow &nachbau);
+// Opens a saved game. What is accepted must give a sound game that matches
+// the file; what is refused must leave everything as it was.
+QString pruefeDatei(MainWindow &fenster, const QString &name);
+// Everything a player can see of the game: the board, the picture, the
+// status line, the marked size and level and the enabled actions.
+QVariantList abbild(const MainWindow &fenster);
+
+}
+
+#endif

@@ -1,0 +1,55 @@
+#ifndef PUNKTFELD_TEST_SPIELTREIBER_H
+#define PUNKTFELD_TEST_SPIELTREIBER_H
+
+#include "computer/computerspieler.h"
+
+#include <QObject>
+#include <QPoint>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+
+#include <functional>
+
+class SpielLabel;
+class Spielfeld;
+
+// Plays games on a board widget as fast as they go: a due blink step or
+// computer move runs at once instead of when its timer runs out, and the
+// human presses the sides a chooser names.
+namespace Spieltreiber {
+
+using Wahl = Computerspieler::Wahl;
+
+// Runs what the board's timers have due, if anything.
+bool schritt(SpielLabel &label);
+// Steps until nothing is due: the computer's turn and every blink are over.
+void computerRunde(SpielLabel &label);
+// A free side chosen with rand(); a null box when none is free.
+Wahl freieSeite(const Spielfeld &brett);
+QPoint druckpunkt(const Wahl &wahl);
+// Plays until no side is free, at most `zuege` presses of the human.
+void spiele(SpielLabel &label, const std::function<Wahl()> &waehle, int zuege = 100000);
+
+}
+
+// Answers each modal dialog that comes up: a file dialog takes `datei` once
+// (empty: it is cancelled), a message box its Yes or Ok. Every dialog's
+// title, and a message box's text, is kept in `gesehen`. A file dialog that
+// stays open after its answer is cancelled.
+class Dialogantworter : public QObject
+{
+public:
+    explicit Dialogantworter(QObject *parent = nullptr);
+    QString datei;
+    QStringList gesehen;
+
+private:
+    void antworte();
+    QTimer uhr;
+    QPointer<QWidget> beantwortet;
+    int gewartet = 0;
+};
+
+#endif

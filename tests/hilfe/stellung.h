@@ -1,0 +1,52 @@
+#ifndef PUNKTFELD_TEST_STELLUNG_H
+#define PUNKTFELD_TEST_STELLUNG_H
+
+#include <QColor>
+#include <QImage>
+#include <QPoint>
+#include <QString>
+#include <QStringList>
+
+class MainWindow;
+class SpielLabel;
+
+// The window as a player sees it, and positions drawn as text:
+//
+//   +--+--+  +        dot rows: "--" a closed side between two dots,
+//   |H    |  |                  "  " a free one
+//   +--+  +--+        box rows: '|' a closed side, ' ' a free one; the two
+//   |C |##|  |                  characters inside a box: "H " the human's,
+//   +--+--+--+                  "C " the computer's, "##" blocked
+//
+// Lines may be shorter than the board; what is missing counts as free.
+namespace Stellung {
+
+SpielLabel &spiel(const MainWindow &fenster);
+QString status(const MainWindow &fenster);
+bool aktiv(const MainWindow &fenster, const QString &aktion);
+void loese(const MainWindow &fenster, const QString &aktion);
+// The object names of the actions shown in bold: the chosen size and level.
+QStringList fett(const MainWindow &fenster);
+
+// Blocks the boxes drawn as "##", takes the sides drawn closed and marks the
+// owners, through the grid's own operations; the frame stays closed whatever
+// the drawing says. Blocking here does not change the number of boxes in
+// play. lies() draws a board so that setze() on a new board of the same
+// size rebuilds it, picture and all.
+void setze(SpielLabel &label, const QString &zeichnung);
+QString lies(const SpielLabel &label);
+
+// What the board widget shows.
+QImage bild(const SpielLabel &label);
+QColor pixel(const SpielLabel &label, int x, int y);
+
+// A press position inside box (zeile, spalte) that picks its side in the
+// given direction: 0 top, 1 right, 2 bottom, 3 left.
+QPoint druckpunkt(int zeile, int spalte, int richtung);
+// A mouse press at picture coordinates; unlike QTest::mousePress it reaches
+// (0, 0) as well.
+void druecke(SpielLabel &label, QPoint punkt, Qt::MouseButton taste = Qt::LeftButton);
+
+}
+
+#endif

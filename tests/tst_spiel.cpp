@@ -1,0 +1,305 @@
+#include "field/feld.h"
+#include "field/seite.h"
+#include "game/spiellabel.h"
+#include "invarianten.h"
+#include "shell/mainwindow.h"
+#include "spieltreiber.h"
+#include "stellung.h"
+
+#include <QtTest>
+
+#include <cstdlib>
+#include <set>
+
+using Felder = QList<QPoint>; // column, row
+
+// All boxes are the computer's but the first two, with the one free side between them.
+static const QString zweiOffen =
+    "+\n|     |C |C |C |C |\n" + QString("+--+--+--+--+--+--+\n|C |C |C |C |C |C |\n").repeated(4);
+
+// The turns of a game: the human's presses, the blinking side, the
+// computer's moves, whole games at every level, undo and redo.
+class TestSpiel : public QObject
+{
+    Q_OBJECT
+    QScopedPointer<MainWindow> fenster;
+    SpielLabel *spiel = nullptr;
+    QString status() const { return Stellung::status(*fenster); }
+    void loese(const char *aktion) { Stellung::loese(*fenster, aktion); }
+    bool aktiv(const char *aktion) const { return Stellung::aktiv(*fenster, aktion); }
+    QColor mitte(const Feld *feld, int richtung) const
+    {
+        static const QPoint abstand[4] = {{20, 0}, {40, 20}, {20, 40}, {0, 20}};
+        const QPoint p = QPoint(feld->pixelX(), feld->pixelY()) + abstand[richtung];
+        return Stellung::pixel(*spiel, p.x(), p.y());
+    }
+
+private slots:
+    void init()
+    {
+        fenster.reset(new MainWindow);
+        spiel = &Stellung::spiel(*fenster);
+        std::srand(1);
+    }
+
+    void druck_data()
+    {
+        QTest::addColumn<QPoint>("punkt");
+        QTest::addColumn<QPoint>("feld"); // column, row
+        QTest::addColumn<int>("richtung"); // -1: no box is addressed
+        QTest::newRow("frei") << QPoint(61, 79) << QPoint(1, 1) << 2;
+        QTest::newRow("Rahmen bei 0, 0") << QPoint(0, 0) << QPoint(0, 0) << 0;
+        QTest::newRow("schon gezogen") << Stellung::druckpunkt(2, 2, 0) << QPoint(2, 2) << 0;
+        for (const QPoint &p : {QPoint(241, 100), QPoint(242, 5), QPoint(100, 202), QPoint(5, 203)})
+            QTest::addRow("neben dem Brett, %d, %d", p.x(), p.y()) << p << QPoint() << -1;
+    }
+
+    // A refused side is red at once, then normal, red and normal 100 ms
+    // apart; presses meanwhile change nothing.
+    void druck()
+    {
+        QFETCH(QPoint, punkt);
+        QFETCH(QPoint, feld);
+        QFETCH(int, richtung);
+        Stellung::setze(*spiel, "+\n\n+\n\n+     +--+"); // the top of box (2, 2) taken
+        const QVariantList vorher = Invarianten::abbild(*fenster);
+        const Feld *f = richtung < 0 ? nullptr : spiel->brett().feld(feld.y(), feld.x());
+        const bool frei = f && f->seite(richtung)->istFrei();
+        Stellung::druecke(*spiel, punkt);
+        if (frei) {
+            QVERIFY(f->seite(richtung)->istGezogen());
+            QCOMPARE(status(), "Mensch: 0, Computer: 0");
+            return;
+        }
+        for (int schritt = 0; f && schritt < 4; ++schritt) {
+            QCOMPARE(mitte(f, richtung), QColor(schritt % 2 ? Qt::black : Qt::red));
+            if (schritt < 3)
+                Stellung::druecke(*spiel, Stellung::druckpunkt(3, 3, 2));
+            QCOMPARE(Spieltreiber::schritt(*spiel), schritt < 3);
+        }
+        QCOMPARE(Invarianten::abbild(*fenster), vorher);
+    }
+
+    void zug_data()
+    {
+        QTest::addColumn<QString>("zeichnung");
+        QTest::addColumn<QPoint>("punkt");
+        QTest::addColumn<Felder>("felder");
+        QTest::addColumn<QString>("zeile");
+        QTest::newRow("kein Feld") << QString() << Stellung::druckpunkt(1, 1, 0) << Felder{} << "Mensch: 0, Computer: 0";
+        QTest::newRow("ein Feld") << "+\n\n+--+" << Stellung::druckpunkt(0, 0, 1) << Felder{{0, 0}}
+                                  << "Mensch: 1, Computer: 0, du bist dran";
+        QTest::newRow("zwei") << "+\n|     |\n+--+--+" << Stellung::druckpunkt(0, 1, 3) << Felder{{1, 0}, {0, 0}}
+                              << "Mensch: 2, Computer: 0, du bist dran";
+        QTest::newRow("die letzten") << zweiOffen << Stellung::druckpunkt(0, 0, 1) << Felder{{0, 0}, {1, 0}}
+                                     << "Mensch: 2, Computer: 28, fertig";
+    }
+
+    void zug()
+    {
+        QFETCH(QString, zeichnung);
+        QFETCH(QPoint, punkt);
+        QFETCH(Felder, felder);
+        QFETCH(QString, zeile);
+        Stellung::setze(*spiel, zeichnung);
+        const QString vorher = Stellung::lies(*spiel);
+        Stellung::druecke(*spiel, punkt, Qt::RightButton);
+        Stellung::druecke(*spiel, punkt, Qt::MiddleButton);
+        QCOMPARE(Stellung::lies(*spiel), vorher);
+        Stellung::druecke(*spiel, punkt);
+        for (const QPoint &f : felder) // an eye of the human's symbol
+            QCOMPARE(Stellung::pixel(*spiel, 15 + 40 * f.x(), 16 + 40 * f.y()), QColor(Qt::blue));
+        QCOMPARE(status(), zeile);
+        if (zeile.endsWith(", du bist dran")) {
+            // The human moves again, in the same turn: after the computer's
+            // reply one undo takes back both turns, every side of the human's.
+            Stellung::druecke(*spiel, Stellung::druckpunkt(3, 3, 0));
+            Spieltreiber::computerRunde(*spiel);
+            loese("actionRueckgaengig");
+            QCOMPARE(Stellung::lies(*spiel), vorher);
+            QCOMPARE(status(), "Mensch: 0, Computer: 0, du bist dran");
+            return;
+        }
+        // The computer's turn, or the game is over: presses are ignored.
+        const QString jetzt = Stellung::lies(*spiel);
+        Stellung::druecke(*spiel, Stellung::druckpunkt(4, 4, 0));
+        QCOMPARE(Stellung::lies(*spiel), jetzt);
+        QCOMPARE(Spieltreiber::schritt(*spiel), felder.isEmpty());
+    }
+
+    void computerZug_data()
+    {
+        QTest::addColumn<QString>("zeichnung");
+        QTest::addColumn<int>("felder");
+        QTest::addColumn<QString>("zeile");
+        QTest::newRow("keins") << QString() << 0 << "Mensch: 0, Computer: 0, du bist dran";
+        QTest::newRow("eins") << "+\n\n+--+" << 1 << "Mensch: 0, Computer: 1";
+        QTest::newRow("die letzten") << zweiOffen << 2 << "Mensch: 0, Computer: 30, fertig";
+    }
+
+    // The computer's side is black at its move, cyan 100 ms later, black
+    // again after 200 ms, and only then are the boxes it completed marked.
+    void computerZug()
+    {
+        QFETCH(QString, zeichnung);
+        QFETCH(int, felder);
+        spiel->setMenschStartet(false);
+        spiel->neuesSpiel(0, false);
+        Stellung::setze(*spiel, zeichnung);
+        std::set<const void *> vorher;
+        for (const Feld *f : spiel->brett())
+            vorher.insert({f->istGeschlossen() ? f : nullptr, f->seite(1)->istFrei() ? f->seite(1) : nullptr,
+                           f->seite(2)->istFrei() ? f->seite(2) : nullptr});
+        QVERIFY(Spieltreiber::schritt(*spiel));
+        std::pair<const Feld *, int> seite;
+        std::vector<const Feld *> neu;
+        for (const Feld *f : spiel->brett()) {
+            for (int d : {1, 2})
+                seite = vorher.count(f->seite(d)) && f->seite(d)->istGezogen() ? std::make_pair(f, d) : seite;
+            if (f->istGeschlossen() && !vorher.count(f))
+                neu.push_back(f);
+        }
+        QCOMPARE(int(neu.size()), felder);
+        for (int schritt = 0; schritt < 3; ++schritt) {
+            QVERIFY(schritt == 0 || Spieltreiber::schritt(*spiel));
+            QCOMPARE(mitte(seite.first, seite.second), QColor(schritt == 1 ? Qt::cyan : Qt::black));
+            for (const Feld *f : neu) // the top edge of the computer's symbol
+                QCOMPARE(Stellung::pixel(*spiel, f->pixelX() + 20, f->pixelY() + 8), QColor(schritt == 2 ? Qt::black : Qt::yellow));
+        }
+        QTEST(status(), "zeile");
+    }
+
+    void ganzesSpiel_data()
+    {
+        QTest::addColumn<int>("groesse");
+        QTest::addColumn<int>("level");
+        for (int level = 1; level <= 5; ++level)
+            QTest::addRow("Klein, Stufe %d", level) << 0 << level;
+        QTest::newRow("Mittel, Stufe 5") << 1 << 5;
+        QTest::newRow("Groß, Stufe 3") << 2 << 3;
+    }
+
+    // The human presses random free sides; after every turn the game is whole.
+    void ganzesSpiel()
+    {
+        QFETCH(int, groesse);
+        QFETCH(int, level);
+        std::srand(unsigned(level));
+        fenster->setzeGroesse(groesse, true, true);
+        fenster->setzeLevel(level);
+        QString fehler;
+        Spieltreiber::spiele(*spiel, [&] {
+            fehler += Invarianten::pruefe(*fenster);
+            return Spieltreiber::freieSeite(spiel->brett());
+        });
+        QCOMPARE(fehler + Invarianten::pruefe(*fenster), QString());
+        QVERIFY(status().endsWith(", fertig"));
+    }
+
+    // Undo during the computer's turn does nothing; after it, undo goes back
+    // to the start and redo forward again.
+    void zurueckUndWieder()
+    {
+        for (const bool menschBeginnt : {true, false}) {
+            spiel->setMenschStartet(menschBeginnt);
+            spiel->neuesSpiel(0, false);
+            const QVariantList vorher = Invarianten::abbild(*fenster);
+            if (menschBeginnt) // the computer completes box (0, 0) in reply
+                Stellung::druecke(*spiel, Stellung::druckpunkt(0, 0, 1));
+            QVERIFY(Spieltreiber::schritt(*spiel));
+            const QString mitten = Stellung::lies(*spiel);
+            loese("actionRueckgaengig");
+            QCOMPARE(Stellung::lies(*spiel), mitten);
+            Spieltreiber::computerRunde(*spiel);
+            const QVariantList nachher = Invarianten::abbild(*fenster);
+            loese("actionRueckgaengig");
+            QCOMPARE(Invarianten::abbild(*fenster).mid(0, 2), vorher.mid(0, 2));
+            QCOMPARE(status(), "Mensch: 0, Computer: 0, du bist dran");
+            QVERIFY(!aktiv("actionRueckgaengig"));
+            QVERIFY(aktiv("actionWiederherstellen"));
+            loese("actionWiederherstellen");
+            QCOMPARE(Invarianten::abbild(*fenster), nachher);
+            QVERIFY(!aktiv("actionWiederherstellen"));
+        }
+    }
+
+    void letzteFelderZurueck_data()
+    {
+        QTest::addColumn<int>("gewonnen");
+        QTest::newRow("einige") << 1;
+        QTest::newRow("die letzten") << 4;
+    }
+
+    // The human opens the right block, the computer eats it and opens the
+    // left one; after the human's boxes there, undo takes back the human's
+    // turn and the computer's before it, and the game goes on.
+    void letzteFelderZurueck()
+    {
+        QFETCH(int, gewonnen);
+        const QString reihe = "+--+--+--+--+--+--+\n|C |C |C |C |C |C |\n";
+        Stellung::setze(*spiel, "+--+--+--+--+--+--+\n|     |C |C |     |\n+  +  +--+--+  +  +\n|     |C |C |     |\n"
+                                    + reihe.repeated(3));
+        Stellung::druecke(*spiel, Stellung::druckpunkt(1, 4, 0));
+        const QString nachErstemZug = Stellung::lies(*spiel);
+        Spieltreiber::computerRunde(*spiel);
+        while (!status().startsWith(QString("Mensch: %1,").arg(gewonnen))) {
+            Feld *f = *std::find_if(spiel->brett().begin(), spiel->brett().end(),
+                                    [](const Feld *f) { return f->anzahlGeschlossen() == 3; });
+            Stellung::druecke(*spiel, Spieltreiber::druckpunkt({f, f->freieRichtungen().front()}));
+        }
+        QCOMPARE(status().endsWith(", fertig"), gewonnen == 4);
+        loese("actionRueckgaengig");
+        QCOMPARE(Stellung::lies(*spiel), nachErstemZug);
+        QCOMPARE(status(), "Mensch: 0, Computer: 22, du bist dran");
+    }
+
+    // After an undo, a press inside a hole or on the frame takes no side but
+    // leaves redo nothing to do.
+    void druckVerwirftWiederholung()
+    {
+        fenster->setzeGroesse(1, true, true);
+        const Feld *loch = *std::find_if(spiel->brett().begin(), spiel->brett().end(),
+                                         [](const Feld *f) { return f->istGesperrt(); });
+        Spieltreiber::spiele(*spiel, [this] { return Spieltreiber::freieSeite(spiel->brett()); }, 2);
+        for (const QPoint &punkt : {QPoint(loch->pixelX() + 20, loch->pixelY() + 20), QPoint(0, 0)}) {
+            loese("actionRueckgaengig");
+            QCOMPARE(aktiv("actionRueckgaengig"), punkt.isNull() == false);
+            QVERIFY(aktiv("actionWiederherstellen"));
+            const QString vorher = Stellung::lies(*spiel);
+            Stellung::druecke(*spiel, punkt);
+            QVERIFY(!aktiv("actionWiederherstellen"));
+            QCOMPARE(Stellung::lies(*spiel), vorher);
+        }
+        QCOMPARE(Stellung::pixel(*spiel, 21, 2), QColor(Qt::red));
+        loese("actionNeues_Spiel");
+        QVERIFY(!aktiv("actionRueckgaengig"));
+        QVERIFY(!aktiv("actionWiederherstellen"));
+    }
+
+    // Random presses, undos, redos and new games on the small board.
+    void zufallspartien()
+    {
+        MainWindow nachbau;
+        std::srand(4711);
+        for (int schritt = 0; schritt < 300; ++schritt) {
+            const int wurf = std::rand() % 10;
+            const bool fertig = status().endsWith(", fertig");
+            if (fertig && wurf < 4) {
+                spiel->setMenschStartet(std::rand() % 2);
+                spiel->neuesSpiel(0, false);
+            } else if (wurf < 3) {
+                loese(wurf < 2 ? "actionRueckgaengig" : "actionWiederherstellen");
+            } else if (wurf < 4) {
+                Stellung::druecke(*spiel, QPoint(std::rand() % 243, std::rand() % 204));
+            } else if (!fertig) {
+                Stellung::druecke(*spiel, Spieltreiber::druckpunkt(Spieltreiber::freieSeite(spiel->brett())));
+            }
+            Spieltreiber::computerRunde(*spiel);
+            const QString fehler = Invarianten::pruefe(*fenster) + Invarianten::pruefeBild(*fenster, nachbau);
+            QVERIFY2(fehler.isEmpty(), qPrintable(QString("step %1: %2").arg(schritt).arg(fehler)));
+        }
+    }
+};
+
+QTEST_MAIN(TestSpiel)
+#include "tst_spiel.moc"
