@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Takes docs/screenshot.png: the built program in a real window, with the
+# medium game in docs/screenshot.pf opened through Ctrl+O and its dialog.
+# Needs what "scripts/deps.sh test" installs, and a build in build/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+export QT_QPA_PLATFORM=xcb
+exec xvfb-run -a -s "-screen 0 1280x1024x24" bash -euo pipefail -c '
+    build/src/punktfeld &
+    fenster=$(xdotool search --sync --onlyvisible --name "^Punktfeld$" | head -n 1)
+    xdotool windowfocus --sync "$fenster" key ctrl+o
+    xdotool search --sync --onlyvisible --name "Spiel öffnen" >/dev/null
+    xdotool type --delay 2 "$PWD/docs/screenshot.pf"
+    xdotool key Return
+    sleep 1
+    import -window "$fenster" docs/screenshot.png
+    kill %1'
