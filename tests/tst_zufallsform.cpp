@@ -19,50 +19,54 @@ constexpr int saaten = 1000;
 #endif
 
 // The holes of a board: its blocked boxes, columns as x and rows as y,
-// grouped into regions joined at edges (or also at corners).
+// grouped into regions joined at edges, or also at corners.
 QList<QRegion> loecher(const Spielfeld &brett, bool ueberEck)
 {
-    QRegion offen;
-    for (int r = 0; r < brett.zeilenAnzahl(); ++r) {
-        for (int c = 0; c < brett.spaltenAnzahl(); ++c)
-            offen += brett.feld(r, c)->istGesperrt() ? QRect(c, r, 1, 1) : QRect();
-    }
+    QRegion rest;
+    for (const Feld *f : brett)
+        rest += f->istGesperrt() ? QRect((f->pixelX() - 1) / 40, (f->pixelY() - 2) / 40, 1, 1) : QRect();
     QList<QRegion> ergebnis;
-    while (!offen.isEmpty()) {
-        QRegion loch(offen.begin()->topLeft().x(), offen.begin()->topLeft().y(), 1, 1);
-        for (QRegion rand; loch != rand;) {
-            rand = loch;
-            for (const QRect &r : rand)
-                loch += offen.intersected(ueberEck ? r.adjusted(-1, -1, 1, 1) : QRegion(r.adjusted(-1, 0, 1, 0)) + r.adjusted(0, -1, 0, 1));
+    while (!rest.isEmpty()) {
+        QRegion loch(QRect(rest.begin()->topLeft(), QSize(1, 1)));
+        for (QRegion vorher; loch != vorher;) {
+            vorher = loch;
+            for (const QRect &r : vorher)
+                loch += rest.intersected(ueberEck ? r.adjusted(-1, -1, 1, 1) : r.adjusted(-1, 0, 1, 0) | r.adjusted(0, -1, 0, 1));
         }
         ergebnis << loch;
-        offen -= loch;
+        rest -= loch;
     }
     return ergebnis;
+}
+
+int flaeche(const QRegion &region)
+{
+    int anzahl = 0;
+    for (const QRect &r : region)
+        anzahl += r.width() * r.height();
+    return anzahl;
 }
 
 // Three of the four rectangles of a 2 x 2 split: in the hole's bounding box
 // the boxes in play form one rectangle at a corner.
 bool istL(const QRegion &loch)
 {
-    const QRect b = loch.boundingRect(), f = (QRegion(b) - loch).boundingRect();
-    return (QRegion(b) - loch).rectCount() == 1 && (f.top() == b.top()) != (f.bottom() == b.bottom())
+    const QRegion frei = QRegion(loch.boundingRect()) - loch;
+    const QRect b = loch.boundingRect(), f = frei.boundingRect();
+    return frei.rectCount() == 1 && (f.top() == b.top()) != (f.bottom() == b.bottom())
         && (f.left() == b.left()) != (f.right() == b.right());
 }
 
-// One box in each row, or one box in each column, of the bounding box.
+// One box in each row, or in each column, of its bounding box.
 bool istLinie(const QRegion &loch)
 {
     const QRect b = loch.boundingRect();
     int zeilen = 0, spalten = 0;
     for (int i = b.top(); i <= b.bottom(); ++i)
-        zeilen += loch.intersected(QRect(b.left(), i, b.width(), 1)).rectCount() == 1;
+        zeilen += flaeche(loch.intersected(QRect(b.left(), i, b.width(), 1))) == 1;
     for (int i = b.left(); i <= b.right(); ++i)
-        spalten += loch.intersected(QRect(i, b.top(), 1, b.height())).rectCount() == 1;
-    int anzahl = 0;
-    for (const QRect &r : loch)
-        anzahl += r.width() * r.height();
-    return (anzahl == b.height() && zeilen == b.height()) || (anzahl == b.width() && spalten == b.width());
+        spalten += flaeche(loch.intersected(QRect(i, b.top(), 1, b.height()))) == 1;
+    return (flaeche(loch) == b.height() && zeilen == b.height()) || (flaeche(loch) == b.width() && spalten == b.width());
 }
 
 }
@@ -71,58 +75,65 @@ bool istLinie(const QRegion &loch)
 class TestZufallsform : public QObject
 {
     Q_OBJECT
+    MainWindow fenster;
+    SpielLabel &spiel = Stellung::spiel(fenster);
 
 private slots:
+    void formen_data()
+    {
+        QTest::addColumn<int>("groesse");
+        QTest::newRow("Mittel") << 1;
+        QTest::newRow("Groß") << 2;
+    }
+
     void formen()
     {
-        MainWindow fenster;
-        SpielLabel &spiel = Stellung::spiel(fenster);
-        for (int saat = 1; saat <= 2 * saaten; ++saat) {
+        QFETCH(int, groesse);
+        for (int saat = 1; saat <= saaten; ++saat) {
             const QByteArray wo = "seed " + QByteArray::number(saat);
             std::srand(unsigned(saat));
-            spiel.neuesSpiel(1 + saat % 2, true);
+            spiel.neuesSpiel(groesse, true);
             const Spielfeld &brett = spiel.brett();
-            const QRect innen = QRect(0, 0, brett.spaltenAnzahl(), brett.zeilenAnzahl()).adjusted(1, 1, -1, -1);
-            const QImage bild = Stellung::bild(spiel);
             for (const Feld *f : brett) {
-                for (int d = 0; f->istGesperrt() && d < 4; ++d) {
+                for (int d = 0; f->istGesperrt() && d < 4; ++d)
                     QVERIFY2(!f->seite(d)->istFrei(), wo);
-                    QVERIFY2(bild.pixelColor(f->pixelX() + 20, f->pixelY() + 20) == QColor(Qt::gray), wo);
-                }
+                QVERIFY2(!f->istGesperrt() || Stellung::pixel(spiel, f->pixelX() + 20, f->pixelY() + 20) == QColor(Qt::gray), wo);
             }
-            const QList<QRegion> mittel = loecher(brett, false), gross = loecher(brett, true);
-            for (const QRegion &loch : gross)
-                QVERIFY2(innen.contains(loch.boundingRect()), wo);
-            if (saat % 2 == 0) {
-                // One L in each quarter; the quarters meet in a row and a column in play.
-                QCOMPARE(mittel.size(), 4);
+            const QList<QRegion> teile = loecher(brett, groesse == 2);
+            QVector<QRect> r;
+            for (const QRegion &loch : teile) {
+                QVERIFY2(groesse == 1 ? istL(loch) : istLinie(loch), wo);
+                r << loch.boundingRect();
+            }
+            std::sort(r.begin(), r.end(), [](const QRect &a, const QRect &b) { return qMakePair(a.top(), a.left()) < qMakePair(b.top(), b.left()); });
+            if (groesse == 1) {
+                // One L strictly inside each quarter: the quarters meet in a
+                // row R (3 to 7) and a column S (3 to 9) that stay in play.
+                QCOMPARE(r.size(), 4);
                 bool geteilt = false;
-                for (int r = 3; r <= 7; ++r) {
-                    for (int c = 3; c <= 9; ++c) {
-                        int viertel[4] = {};
-                        for (const QRegion &loch : mittel) {
-                            const QRect b = loch.boundingRect();
-                            if ((b.bottom() < r || b.top() > r) && (b.right() < c || b.left() > c))
-                                ++viertel[2 * (b.top() > r) + (b.left() > c)];
-                        }
-                        geteilt = geteilt || (viertel[0] == 1 && viertel[1] == 1 && viertel[2] == 1 && viertel[3] == 1);
+                for (int R = 3; R <= 7; ++R) {
+                    for (int S = 3; S <= 9; ++S) {
+                        int treffer = 0;
+                        for (const QRect &viertel : {QRect(QPoint(1, 1), QPoint(S - 1, R - 1)), QRect(QPoint(S + 1, 1), QPoint(11, R - 1)),
+                                                     QRect(QPoint(1, R + 1), QPoint(S - 1, 9)), QRect(QPoint(S + 1, R + 1), QPoint(11, 9))})
+                            treffer += std::count_if(r.begin(), r.end(), [&](const QRect &loch) { return viertel.contains(loch); }) == 1;
+                        geteilt = geteilt || treffer == 4;
                     }
                 }
                 QVERIFY2(geteilt, wo);
-                for (const QRegion &loch : mittel)
-                    QVERIFY2(istL(loch), wo);
                 continue;
             }
-            // Six lines, three starting in row 1 and three in a lower row.
-            QCOMPARE(gross.size(), 6);
-            QMap<int, int> anfaenge;
-            for (const QRegion &loch : gross) {
-                QVERIFY2(istLinie(loch), wo);
-                ++anfaenge[loch.boundingRect().top()];
+            // Six lines, each across the whole of its band, one column further
+            // right when mirrored: rows 1 to a + 1 and a + 4 to 13, columns 1
+            // to b + 1, b + 4 to b + c + 7 and b + c + 10 to 19.
+            QCOMPARE(r.size(), 6);
+            const int a = r[0].height() - 1, b = r[0].width() - 1, c = r[1].width() - 4;
+            QVERIFY2(a >= 0 && a <= 8 && b >= 0 && b <= 4 && c >= 0 && c <= 5, wo);
+            const int spalten[3][2] = {{1, b + 1}, {b + 4, b + c + 7}, {b + c + 10, 19}};
+            for (int k = 0; k < 6; ++k) {
+                const QRect band(QPoint(spalten[k % 3][0], k < 3 ? 1 : a + 4), QPoint(spalten[k % 3][1], k < 3 ? a + 1 : 13));
+                QVERIFY2(r[k] == band || r[k] == band.translated(1, 0), wo);
             }
-            QCOMPARE(anfaenge.keys().size(), 2);
-            QCOMPARE(anfaenge.value(1), 3);
-            QVERIFY2(anfaenge.lastKey() >= 4 && anfaenge.last() == 3, wo);
         }
     }
 };
