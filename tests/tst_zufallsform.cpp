@@ -18,7 +18,15 @@ constexpr int saaten = 60;
 constexpr int saaten = 1000;
 #endif
 
-// The holes of a board: its blocked boxes, columns as x and rows as y,
+int flaeche(const QRegion &region)
+{
+    int anzahl = 0;
+    for (const QRect &r : region)
+        anzahl += r.width() * r.height();
+    return anzahl;
+}
+
+// The holes of a board, columns as x and rows as y: its blocked boxes
 // grouped into regions joined at edges, or also at corners.
 QList<QRegion> loecher(const Spielfeld &brett, bool ueberEck)
 {
@@ -28,23 +36,15 @@ QList<QRegion> loecher(const Spielfeld &brett, bool ueberEck)
     QList<QRegion> ergebnis;
     while (!rest.isEmpty()) {
         QRegion loch(QRect(rest.begin()->topLeft(), QSize(1, 1)));
-        for (QRegion vorher; loch != vorher;) {
-            vorher = loch;
-            for (const QRect &r : vorher)
+        for (int groesse = 0; groesse != flaeche(loch);) {
+            groesse = flaeche(loch);
+            for (const QRect &r : QRegion(loch))
                 loch += rest.intersected(ueberEck ? r.adjusted(-1, -1, 1, 1) : r.adjusted(-1, 0, 1, 0) | r.adjusted(0, -1, 0, 1));
         }
         ergebnis << loch;
         rest -= loch;
     }
     return ergebnis;
-}
-
-int flaeche(const QRegion &region)
-{
-    int anzahl = 0;
-    for (const QRect &r : region)
-        anzahl += r.width() * r.height();
-    return anzahl;
 }
 
 // Three of the four rectangles of a 2 x 2 split: in the hole's bounding box
@@ -61,17 +61,19 @@ bool istL(const QRegion &loch)
 bool istLinie(const QRegion &loch)
 {
     const QRect b = loch.boundingRect();
-    int zeilen = 0, spalten = 0;
+    bool zeilen = flaeche(loch) == b.height(), spalten = flaeche(loch) == b.width();
     for (int i = b.top(); i <= b.bottom(); ++i)
-        zeilen += flaeche(loch.intersected(QRect(b.left(), i, b.width(), 1))) == 1;
+        zeilen = zeilen && flaeche(loch.intersected(QRect(b.left(), i, b.width(), 1))) == 1;
     for (int i = b.left(); i <= b.right(); ++i)
-        spalten += flaeche(loch.intersected(QRect(i, b.top(), 1, b.height()))) == 1;
-    return (flaeche(loch) == b.height() && zeilen == b.height()) || (flaeche(loch) == b.width() && spalten == b.width());
+        spalten = spalten && flaeche(loch.intersected(QRect(i, b.top(), 1, b.height()))) == 1;
+    return zeilen || spalten;
 }
 
 }
 
-// The holes cut into new medium and large boards, over many seeds.
+// The holes cut into new medium and large boards, over many seeds: all
+// their sides closed, gray, away from the outer ring, and shaped and placed
+// as the rules for each size say.
 class TestZufallsform : public QObject
 {
     Q_OBJECT
@@ -93,31 +95,29 @@ private slots:
             const QByteArray wo = "seed " + QByteArray::number(saat);
             std::srand(unsigned(saat));
             spiel.neuesSpiel(groesse, true);
-            const Spielfeld &brett = spiel.brett();
-            for (const Feld *f : brett) {
+            for (const Feld *f : spiel.brett()) {
                 for (int d = 0; f->istGesperrt() && d < 4; ++d)
                     QVERIFY2(!f->seite(d)->istFrei(), wo);
                 QVERIFY2(!f->istGesperrt() || Stellung::pixel(spiel, f->pixelX() + 20, f->pixelY() + 20) == QColor(Qt::gray), wo);
             }
-            const QList<QRegion> teile = loecher(brett, groesse == 2);
             QVector<QRect> r;
-            for (const QRegion &loch : teile) {
+            for (const QRegion &loch : loecher(spiel.brett(), groesse == 2)) {
                 QVERIFY2(groesse == 1 ? istL(loch) : istLinie(loch), wo);
                 r << loch.boundingRect();
             }
             std::sort(r.begin(), r.end(), [](const QRect &a, const QRect &b) { return qMakePair(a.top(), a.left()) < qMakePair(b.top(), b.left()); });
             if (groesse == 1) {
-                // One L strictly inside each quarter: the quarters meet in a
+                // One L strictly inside each quarter; the quarters meet in a
                 // row R (3 to 7) and a column S (3 to 9) that stay in play.
                 QCOMPARE(r.size(), 4);
                 bool geteilt = false;
                 for (int R = 3; R <= 7; ++R) {
                     for (int S = 3; S <= 9; ++S) {
-                        int treffer = 0;
-                        for (const QRect &viertel : {QRect(QPoint(1, 1), QPoint(S - 1, R - 1)), QRect(QPoint(S + 1, 1), QPoint(11, R - 1)),
-                                                     QRect(QPoint(1, R + 1), QPoint(S - 1, 9)), QRect(QPoint(S + 1, R + 1), QPoint(11, 9))})
-                            treffer += std::count_if(r.begin(), r.end(), [&](const QRect &loch) { return viertel.contains(loch); }) == 1;
-                        geteilt = geteilt || treffer == 4;
+                        const QRect viertel[4] = {QRect(QPoint(1, 1), QPoint(S - 1, R - 1)), QRect(QPoint(S + 1, 1), QPoint(11, R - 1)),
+                                                  QRect(QPoint(1, R + 1), QPoint(S - 1, 9)), QRect(QPoint(S + 1, R + 1), QPoint(11, 9))};
+                        geteilt = geteilt || std::all_of(viertel, viertel + 4, [&](const QRect &v) {
+                            return std::count_if(r.begin(), r.end(), [&](const QRect &loch) { return v.contains(loch); }) == 1;
+                        });
                     }
                 }
                 QVERIFY2(geteilt, wo);

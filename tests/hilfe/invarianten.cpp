@@ -34,17 +34,6 @@ QString pruefe(const MainWindow &fenster)
     return {};
 }
 
-QString pruefeBild(const MainWindow &fenster, MainWindow &nachbau)
-{
-    if (!Stellung::status(fenster).contains(QRegularExpression(", (du bist dran|fertig)$")))
-        return {};
-    const SpielLabel &spiel = Stellung::spiel(fenster);
-    SpielLabel &kopie = Stellung::spiel(nachbau);
-    kopie.neuesSpiel(spiel.brett().spaltenAnzahl() / 8, false); // 6, 13 or 22 columns: size 0, 1 or 2
-    Stellung::setze(kopie, Stellung::lies(spiel));
-    return Stellung::bild(spiel) == Stellung::bild(kopie) ? QString() : "the picture differs from the board";
-}
-
 QString pruefeDatei(MainWindow &fenster, const QString &name)
 {
     QFile datei(name);
@@ -77,7 +66,7 @@ QString pruefeDatei(MainWindow &fenster, const QString &name)
 QVariantList abbild(const MainWindow &fenster)
 {
     const SpielLabel &spiel = Stellung::spiel(fenster);
-    return {Stellung::lies(spiel), Stellung::bild(spiel), Stellung::status(fenster), Stellung::fett(fenster),
+    return {Stellung::zustand(spiel), Stellung::bild(spiel), Stellung::status(fenster), Stellung::fett(fenster),
             Stellung::aktiv(fenster, "actionRueckgaengig"), Stellung::aktiv(fenster, "actionWiederherstellen")};
 }
 

@@ -13,9 +13,6 @@ namespace Invarianten {
 
 // The status line agrees with the grid: the scores, whose turn, the end.
 QString pruefe(const MainWindow &fenster);
-// While the human is to move, the board shows exactly what `nachbau` shows
-// once the same sides are taken and the same boxes owned on a new board.
-QString pruefeBild(const MainWindow &fenster, MainWindow &nachbau);
 // Opens a saved game. What is accepted must give a sound game that matches
 // the file; what is refused must leave everything as it was.
 QString pruefeDatei(MainWindow &fenster, const QString &name);

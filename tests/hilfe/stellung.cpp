@@ -58,59 +58,37 @@ void setze(SpielLabel &label, const QString &zeichnung)
     while (!zeilen.isEmpty() && zeilen.first().trimmed().isEmpty())
         zeilen.removeFirst();
     const Spielfeld &brett = label.brett();
-    const auto jedesFeld = [&](auto tue) {
+    // Holes first, as in a game, so that sides taken beside them paint over
+    // their gray where they meet.
+    for (bool loecher : {true, false}) {
         for (int r = 0; r < brett.zeilenAnzahl(); ++r) {
-            for (int c = 0; c < brett.spaltenAnzahl(); ++c)
-                tue(brett.feld(r, c), r, c, zeichen(zeilen, 2 * r + 1, 3 * c + 1));
+            for (int c = 0; c < brett.spaltenAnzahl(); ++c) {
+                Feld *f = brett.feld(r, c);
+                const QChar inhalt = zeichen(zeilen, 2 * r + 1, 3 * c + 1);
+                if (loecher && inhalt == '#')
+                    f->sperre();
+                if (loecher)
+                    continue;
+                const QChar seiten[4] = {zeichen(zeilen, 2 * r, 3 * c + 1), zeichen(zeilen, 2 * r + 1, 3 * c + 3),
+                                         zeichen(zeilen, 2 * r + 2, 3 * c + 1), zeichen(zeilen, 2 * r + 1, 3 * c)};
+                for (int richtung = 0; richtung < 4; ++richtung) {
+                    if (seiten[richtung] == '-' || seiten[richtung] == '|')
+                        f->seite(richtung)->ziehe();
+                }
+                if (inhalt == 'H' || inhalt == 'C')
+                    f->zeichneBesitzer(inhalt == 'H');
+            }
         }
-    };
-    // Blocked first, as in a game, so that sides taken later paint over the
-    // gray of a hole where they meet it.
-    jedesFeld([](Feld *f, int, int, QChar inhalt) {
-        if (inhalt == '#')
-            f->sperre();
-    });
-    jedesFeld([&](Feld *f, int r, int c, QChar) {
-        const bool zu[4] = {zeichen(zeilen, 2 * r, 3 * c + 1) == '-', zeichen(zeilen, 2 * r + 1, 3 * c + 3) == '|',
-                            zeichen(zeilen, 2 * r + 2, 3 * c + 1) == '-', zeichen(zeilen, 2 * r + 1, 3 * c) == '|'};
-        for (int richtung = 0; richtung < 4; ++richtung) {
-            if (zu[richtung])
-                f->seite(richtung)->ziehe();
-        }
-    });
-    jedesFeld([](Feld *f, int, int, QChar inhalt) {
-        if (inhalt == 'H' || inhalt == 'C')
-            f->zeichneBesitzer(inhalt == 'H');
-    });
+    }
     label.zeigeBild();
 }
 
-QString lies(const SpielLabel &label)
+QByteArray zustand(const SpielLabel &label)
 {
-    const Spielfeld &brett = label.brett();
-    const int zeilen = brett.zeilenAnzahl(), spalten = brett.spaltenAnzahl();
-    // Closed are the frame and the sides a player took; the sides of a hole
-    // show as free, since blocking the hole closes them.
-    const auto seite = [&](int r, int c, int richtung, const char *zu, const char *frei) {
-        const bool rahmen = (richtung == 0 && r == 0) || (richtung == 1 && c == spalten - 1)
-            || (richtung == 2 && r == zeilen - 1) || (richtung == 3 && c == 0);
-        return QString::fromLatin1(rahmen || brett.feld(r, c)->seite(richtung)->istGezogen() ? zu : frei);
-    };
-    QStringList text;
-    for (int r = 0; r < zeilen; ++r) {
-        QString oben = "+", mitte;
-        for (int c = 0; c < spalten; ++c) {
-            const Feld *f = brett.feld(r, c);
-            oben += seite(r, c, 0, "--+", "  +");
-            mitte += seite(r, c, 3, "|", " ");
-            mitte += f->istGesperrt() ? "##" : !f->istGeschlossen() ? "  " : f->istVomMenschen() ? "H " : "C ";
-        }
-        text << oben << mitte + seite(r, spalten - 1, 1, "|", " ");
-    }
-    QString unten = "+";
-    for (int c = 0; c < spalten; ++c)
-        unten += seite(zeilen - 1, c, 2, "--+", "  +");
-    return (text << unten).join('\n');
+    QByteArray codes;
+    for (const Feld *f : label.brett())
+        codes += f->zustand();
+    return codes;
 }
 
 QImage bild(const SpielLabel &label)

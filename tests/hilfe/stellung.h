@@ -31,10 +31,10 @@ QStringList fett(const MainWindow &fenster);
 // Blocks the boxes drawn as "##", takes the sides drawn closed and marks the
 // owners, through the grid's own operations; the frame stays closed whatever
 // the drawing says. Blocking here does not change the number of boxes in
-// play. lies() draws a board so that setze() on a new board of the same
-// size rebuilds it, picture and all.
+// play.
 void setze(SpielLabel &label, const QString &zeichnung);
-QString lies(const SpielLabel &label);
+// The state code of every box, row by row, as a saved game holds them.
+QByteArray zustand(const SpielLabel &label);
 
 // What the board widget shows.
 QImage bild(const SpielLabel &label);
