@@ -1,0 +1,125 @@
+#!/usr/bin/env python3
+"""Shows which faults the tests catch: seeded source mutants, each built and tested.
+
+Usage, from the project folder, with a configured build folder:
+    python3 scripts/mutanten.py BUILD COUNT SEED [--list]
+
+Every mutant of src/ is listed: a comparison or arithmetic operator swapped,
+&& and || exchanged, an integer constant one up or down, true and false
+exchanged, a statement deleted, an if or while condition negated. COUNT of
+them are drawn with SEED; each is written into its file, BUILD is built, and
+ctest runs there (the real-window test left out, as it depends on the
+machine's load). A mutant is killed when a test fails or runs out of time;
+one that does not compile does not count. Every file is restored afterwards.
+"""
+import os
+import random
+import re
+import subprocess
+import sys
+
+SWAPS = {
+    'rel': [(' < ', ' <= '), (' <= ', ' < '), (' > ', ' >= '), (' >= ', ' > '), (' == ', ' != '), (' != ', ' == ')],
+    'ari': [(' + ', ' - '), (' - ', ' + '), (' * ', ' / '), (' / ', ' * '), (' % ', ' / '), ('++', '--'),
+            ('--', '++'), (' += ', ' -= '), (' -= ', ' += ')],
+    'log': [(' && ', ' || '), (' || ', ' && ')],
+}
+# Lines that declare rather than do; deleting them would only fail to compile.
+KEYWORDS = ('return', 'case', 'default', 'public', 'private', 'class', 'struct', 'using', 'namespace', 'friend',
+            'Q_OBJECT', 'enum')
+DECLARATION = re.compile(r'^(const |static |constexpr |auto |int |bool |QString |QByteArray |std::|Feld \*|Seite \*|'
+                         r'Zug \*|char |double |QPoint |QRect)')
+CONDITION = re.compile(r'^(\s*(?:\} else )?(?:if|while) \()(.*)(\)(?: \{)?)$')
+
+
+def code_of(line):
+    """The line without its comment, string contents blanked."""
+    line = line.split('//')[0]
+    return re.sub(r'"(\\.|[^"\\])*"', lambda m: '"' + ' ' * (len(m.group(0)) - 2) + '"', line)
+
+
+def mutants(path, text):
+    found = []
+    for number, line in enumerate(text.split('\n')):
+        stripped = line.strip()
+        if not stripped or stripped.startswith(('#', '//', '*', '/*')):
+            continue
+        code = code_of(line)
+        for kind, swaps in SWAPS.items():
+            for old, new in swaps:
+                found += [(path, kind, number, m.start(), old, new) for m in re.finditer(re.escape(old), code)]
+        for old, new in (('true', 'false'), ('false', 'true')):
+            found += [(path, 'bool', number, m.start(), old, new) for m in re.finditer(r'\b%s\b' % old, code)]
+        for m in re.finditer(r'(?<![\w.])(\d+)(?![\w.])', code):
+            value = int(m.group(1))
+            found += [(path, 'const', number, m.start(), m.group(1), str(v)) for v in (value + 1, value - 1) if v >= 0]
+        if (stripped.endswith(';') and '(' in stripped and not stripped.startswith(KEYWORDS)
+                and not DECLARATION.match(stripped)):
+            found.append((path, 'del', number, 0, line, ''))
+        m = CONDITION.match(line)
+        if m and m.group(2).count('(') == m.group(2).count(')'):
+            found.append((path, 'neg', number, 0, line, m.group(1) + '!(' + m.group(2) + ')' + m.group(3)))
+    return found
+
+
+def apply(text, mutant):
+    _, kind, number, position, old, new = mutant
+    lines = text.split('\n')
+    if kind in ('del', 'neg'):
+        lines[number] = new
+    else:
+        lines[number] = lines[number][:position] + new + lines[number][position + len(old):]
+    return '\n'.join(lines)
+
+
+def run(build, mutant):
+    path = mutant[0]
+    with open(path) as f:
+        original = f.read()
+    try:
+        with open(path, 'w') as f:
+            f.write(apply(original, mutant))
+        if subprocess.run(['cmake', '--build', build], capture_output=True).returncode != 0:
+            return 'invalid', []
+        environment = dict(os.environ, QT_QPA_PLATFORM='offscreen', PUNKTFELD_DAUERLAUF_SEKUNDEN='5')
+        try:
+            result = subprocess.run(['ctest', '--timeout', '40', '-j', str(os.cpu_count()), '-E', 'tst_fenster'],
+                                    cwd=build, env=environment, capture_output=True, text=True, timeout=300)
+        except subprocess.TimeoutExpired:
+            subprocess.run(['pkill', '-f', os.path.abspath(build) + '/tests/'])
+            return 'killed', ['(time)']
+        failed = re.findall(r'\d+ - (\S+) \(', result.stdout)
+        return ('killed' if result.returncode != 0 else 'survived'), failed
+    finally:
+        with open(path, 'w') as f:
+            f.write(original)
+
+
+def main():
+    build, count, seed = sys.argv[1], int(sys.argv[2]), int(sys.argv[3])
+    everything = []
+    for folder, _, files in os.walk('src'):
+        for name in sorted(files):
+            if name.endswith(('.cpp', '.h')) and name != 'main.cpp':
+                path = os.path.join(folder, name)
+                with open(path) as f:
+                    everything += mutants(path, f.read())
+    everything.sort()
+    chosen = random.Random(seed).sample(everything, min(count, len(everything)))
+    print('%d mutants in all, %d drawn with seed %d' % (len(everything), len(chosen), seed), flush=True)
+    tally = {'killed': 0, 'survived': 0, 'invalid': 0}
+    for index, mutant in enumerate(chosen):
+        if '--list' in sys.argv:
+            print(index, mutant)
+            continue
+        status, failed = run(build, mutant)
+        tally[status] += 1
+        print('%3d %-8s %s:%d %s %r -> %r  %s' % (index, status, mutant[0], mutant[2] + 1, mutant[1],
+                                                   mutant[4].strip()[:40], mutant[5].strip()[:40], ' '.join(failed)),
+              flush=True)
+    subprocess.run(['cmake', '--build', build], capture_output=True)
+    print('killed %(killed)d of %(valid)d mutants that compile (%(invalid)d did not)'
+          % dict(tally, valid=tally['killed'] + tally['survived']))
+
+
+main()
