@@ -3,8 +3,11 @@
 #include "game/spiellabel.h"
 #include "ui_mainwindow.h"
 
+#include <QLayout>
 #include <QMenuBar>
 #include <QStatusBar>
+
+#include <algorithm>
 
 const QString dateiFilter = QString::fromUtf8("Punktfeld (*.pf)");
 
@@ -51,12 +54,34 @@ void MainWindow::setzeWiederherstellenAktiv(bool aktiv)
 void MainWindow::passeFenstergroesseAn()
 {
     // The bars get exactly their own heights, so that the board widget is
-    // exactly as large as the picture and presses land where they are aimed.
-    const int breite = spielLabel->breite();
+    // exactly as high as the picture and presses land where they are aimed.
+    // The window is as wide as the picture, or wider where the longest
+    // status line the board allows needs it; the picture stays at the left.
+    const int breite = std::max(spielLabel->breite(), breitesteStatuszeile());
     const int menueHoehe = ui->menuBar->heightForWidth(breite);
     const int balken = (menueHoehe > 0 ? menueHoehe : ui->menuBar->sizeHint().height())
         + ui->statusBar->sizeHint().height();
     setFixedSize(breite, spielLabel->hoehe() + balken);
+}
+
+int MainWindow::breitesteStatuszeile()
+{
+    // Both scores with as many digits as the board has boxes, each digit in
+    // turn, since a font need not give all digits one width.
+    const int stellen = QString::number(spielLabel->brett().end() - spielLabel->brett().begin()).size();
+    const QString text = statusLabel.text();
+    int breite = 0;
+    for (char ziffer = '0'; ziffer <= '9'; ++ziffer) {
+        const QString zahl(stellen, QLatin1Char(ziffer));
+        statusLabel.setText(QStringLiteral("Mensch: %1, Computer: %1, du bist dran").arg(zahl));
+        breite = std::max(breite, statusLabel.sizeHint().width());
+    }
+    statusLabel.setText(text);
+    // The status bar's margins come on top. Its layouts keep the hints of
+    // the text they last laid out until they are invalidated.
+    for (QLayout *layout : ui->statusBar->findChildren<QLayout *>())
+        layout->invalidate();
+    return breite + ui->statusBar->sizeHint().width() - statusLabel.sizeHint().width();
 }
 
 void MainWindow::setzeGroesse(int groesse, bool zufallsform, bool erzwingen)

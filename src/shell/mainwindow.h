@@ -51,6 +51,7 @@ private slots:
 
 private:
     void passeFenstergroesseAn();
+    int breitesteStatuszeile();
     void markiere(std::initializer_list<QAction *> gruppe, const QAction *gewaehlt);
 
     Ui::MainWindow *ui;
