@@ -23,6 +23,11 @@ class TestDauerlauf : public QObject
     SpielLabel &spiel = Stellung::spiel(fenster);
     QTemporaryDir ordner;
     Dialogantworter antworter;
+    MainWindow nachbau;
+    // Taking a side back beside a hole can leave a pixel of the hole's
+    // corner in the background colour, where the side's square end had
+    // covered it; such a board is not compared with its saved game again.
+    bool neuGemalt = true;
 
     int zufall(int anzahl) { return std::uniform_int_distribution<int>(0, anzahl - 1)(erzeuger); }
 
@@ -59,7 +64,9 @@ class TestDauerlauf : public QObject
         const QString name = neu ? beenden[zufall(5)] : weiter[zufall(8)];
         if (!Stellung::aktiv(fenster, name))
             return name + " (disabled)";
+        const bool loecher = Stellung::zustand(spiel).contains(char(80));
         Stellung::loese(fenster, name);
+        neuGemalt = neu || (neuGemalt && !(loecher && name == "actionRueckgaengig"));
         return name;
     }
 
@@ -80,9 +87,25 @@ class TestDauerlauf : public QObject
                                                "actionSpiel_oeffnen", "actionSpiel_oeffnen"};
         antworter.datei = zufall(5) == 0 ? QString() : name;
         const QString schritt = QString("%1 %2").arg(aktionen[wahl], antworter.datei);
+        const int warnungen = antworter.gesehen.filter("Fehler").size();
+        const bool oeffnet = wahl >= 2 && !antworter.datei.isEmpty();
         Stellung::loese(fenster, aktionen[wahl]);
+        neuGemalt = neuGemalt || (oeffnet && antworter.gesehen.filter("Fehler").size() == warnungen);
         antworter.datei.clear();
         return schritt;
+    }
+
+    // Redo puts back exactly what undo took, when nothing else was waiting
+    // to be redone.
+    QString zurueckUndWieder()
+    {
+        if (!Stellung::aktiv(fenster, "actionRueckgaengig") || Stellung::aktiv(fenster, "actionWiederherstellen")
+            || Spieltreiber::laeuft(spiel))
+            return "no undo";
+        const QVariantList vorher = Invarianten::abbild(fenster);
+        Stellung::loese(fenster, "actionRueckgaengig");
+        Stellung::loese(fenster, "actionWiederherstellen");
+        return Invarianten::abbild(fenster) == vorher ? "undo and redo" : "undo and redo: not as before";
     }
 
 private slots:
@@ -104,11 +127,12 @@ private slots:
         while (uhr.elapsed() < sekunden * 1000LL || (beendet == 0 && uhr.elapsed() < sekunden * 2000LL)) {
             const bool warFertig = Stellung::status(fenster).endsWith(", fertig");
             const int art = zufall(100);
-            letzte.push_back(art < 50 ? druecke() : art < 93 ? uhren() : art < 99 ? menue() : datei());
+            letzte.push_back(art < 50 ? druecke() : art < 92 ? uhren() : art < 97 ? menue() : art < 99 ? zurueckUndWieder() : datei());
             if (letzte.size() > 25)
                 letzte.pop_front();
             ++schritte;
-            const QString fehler = Invarianten::pruefe(fenster);
+            const QString fehler = letzte.back().endsWith("not as before") ? letzte.back()
+                : Invarianten::pruefe(fenster) + (neuGemalt ? Invarianten::pruefeBild(fenster, nachbau, ordner.filePath("nachbau.pf")) : QString());
             if (!fehler.isEmpty()) {
                 QStringList bericht{QString("seed %1, step %2: %3").arg(samen).arg(schritte).arg(fehler)};
                 for (const QString &s : letzte)

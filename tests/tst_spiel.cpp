@@ -187,11 +187,15 @@ private slots:
             loese("actionWiederherstellen");
             QCOMPARE(Invarianten::abbild(*fenster), nachher);
             QVERIFY(!aktiv("actionWiederherstellen"));
-            // After an undo, even a press on the frame leaves redo nothing to do.
+            // A red blink ends when moves are taken back under it.
+            Stellung::druecke(*spiel, QPoint(0, 0));
+            QCOMPARE(Stellung::pixel(*spiel, 21, 2), QColor(Qt::red));
             loese("actionRueckgaengig");
+            QCOMPARE(Invarianten::abbild(*fenster).mid(0, 2), vorher.mid(0, 2));
+            QVERIFY(!Spieltreiber::laeuft(*spiel));
+            // After an undo, even a press on the frame leaves redo nothing to do.
             Stellung::druecke(*spiel, QPoint(0, 0));
             QVERIFY(!aktiv("actionWiederherstellen"));
-            QCOMPARE(Stellung::pixel(*spiel, 21, 2), QColor(Qt::red));
         }
     }
 
@@ -215,6 +219,25 @@ private slots:
         loese("actionRueckgaengig");
         QCOMPARE(Stellung::zustand(*spiel), nachErstemZug);
         QCOMPARE(status(), "Mensch: 0, Computer: 22, du bist dran");
+    }
+
+    // After the computer has ended the game, undo takes back its last turn
+    // and the human's before it, and the human is to move; redo ends the
+    // game again.
+    void computerBeendetZurueck()
+    {
+        const QString reihe = "+--+--+--+--+--+--+\n|C |C |C |C |C |C |\n";
+        Stellung::setze(*spiel, "+--+--+--+--+--+--+\n|     |C |C |C |C |\n+  +  +--+--+--+--+\n|     |C |C |C |C |\n"
+                                    + reihe.repeated(3));
+        const QByteArray anfang = Stellung::zustand(*spiel);
+        Stellung::druecke(*spiel, Stellung::druckpunkt(0, 0, 1));
+        Spieltreiber::computerRunde(*spiel);
+        QCOMPARE(status(), "Mensch: 0, Computer: 30, fertig");
+        loese("actionRueckgaengig");
+        QCOMPARE(Stellung::zustand(*spiel), anfang);
+        QCOMPARE(status(), "Mensch: 0, Computer: 26, du bist dran");
+        loese("actionWiederherstellen");
+        QCOMPARE(status(), "Mensch: 0, Computer: 30, fertig");
     }
 };
 

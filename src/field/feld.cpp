@@ -165,6 +165,10 @@ void Feld::sperre()
     }
     for (Seite *s : seiten)
         s->sperre();
+    // The fill covers the top and left lines; the right and bottom ones lie
+    // just outside it and are drawn gray too, so that none looks free.
+    seiten[rechts]->zeichneNeu();
+    seiten[unten]->zeichneNeu();
     gesperrt = true;
 }
 

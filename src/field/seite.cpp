@@ -89,25 +89,50 @@ void Seite::nimmZurueck()
     // The erased thick line also covered pixels of the sides that meet it:
     // the ends of those across it and one pixel of the side in line before
     // it. They are painted again so that the picture shows what it would if
-    // this side had never been taken: first the thin light-gray lines, which
-    // cover their own dots, then every black line that meets one of them,
-    // taken ones last, so that a dot stays black while a black side touches
-    // it, whatever order the sides were drawn in.
+    // this side had never been taken, in the order a game paints them:
+    // first the thin light-gray lines, then the gray edges of holes, and
+    // last the black lines over them.
     std::vector<const Seite *> hell{this};
     for (const Seite *andere : beruehrendeSeiten()) {
         if (andere->farbe == Qt::lightGray)
             hell.push_back(andere);
     }
-    std::vector<const Seite *> dunkel;
+    std::vector<const Seite *> grau;
     for (const Seite *seite : hell) {
         seite->zeichneNeu();
         for (const Seite *andere : seite->beruehrendeSeiten()) {
-            if (andere->farbe != Qt::lightGray && std::find(dunkel.begin(), dunkel.end(), andere) == dunkel.end())
-                dunkel.push_back(andere);
+            if (andere->farbe == Qt::gray && std::find(grau.begin(), grau.end(), andere) == grau.end())
+                grau.push_back(andere);
         }
     }
-    std::stable_sort(dunkel.begin(), dunkel.end(), [](const Seite *a, const Seite *b) { return a->breite < b->breite; });
-    for (const Seite *andere : dunkel)
+    for (const Seite *seite : grau)
+        seite->zeichneNeu();
+    hell.insert(hell.end(), grau.begin(), grau.end());
+    zeichneSchwarzeUeber(hell);
+}
+
+void Seite::zeigeWieder() const
+{
+    zeichneNeu();
+    // The ends of a hole's gray edge are shared with sides that may have
+    // been taken since it was drawn; they stay on top.
+    if (farbe == Qt::gray)
+        zeichneSchwarzeUeber({this});
+}
+
+void Seite::zeichneSchwarzeUeber(const std::vector<const Seite *> &seiten)
+{
+    // Taken sides after the frame, so that a dot stays black while a black
+    // side touches it, whatever order the sides were drawn in.
+    std::vector<const Seite *> schwarz;
+    for (const Seite *seite : seiten) {
+        for (const Seite *andere : seite->beruehrendeSeiten()) {
+            if (andere->farbe == Qt::black && std::find(schwarz.begin(), schwarz.end(), andere) == schwarz.end())
+                schwarz.push_back(andere);
+        }
+    }
+    std::stable_sort(schwarz.begin(), schwarz.end(), [](const Seite *a, const Seite *b) { return a->breite < b->breite; });
+    for (const Seite *andere : schwarz)
         andere->zeichneNeu();
 }
 

@@ -22,6 +22,8 @@ public:
     void gibFrei();
     void markiere(bool rot) const;
     void zeichneNeu() const;
+    // Paints the side again after a blink, and what was drawn over its ends.
+    void zeigeWieder() const;
     void nimmZurueck();
     void sperre();
     void verbinde(Seite *andere);
@@ -32,6 +34,7 @@ public:
 private:
     std::pair<QPoint, QPoint> endpunkte() const;
     std::vector<const Seite *> beruehrendeSeiten() const;
+    static void zeichneSchwarzeUeber(const std::vector<const Seite *> &seiten);
 
     SpielLabel *label;
     int x;

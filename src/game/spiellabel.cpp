@@ -54,7 +54,11 @@ void SpielLabel::neuesSpiel(int groesse, bool zufallsform)
     bildHoehe = feldGroesse * zeilen + 4;
     resize(bildBreite, bildHoehe);
 
-    spielBild = std::make_unique<QPixmap>(bildBreite, bildHoehe);
+    // Painted in the board's own coordinates, the picture has as many pixels
+    // as the screen shows for it, so that it stays sharp when scaled.
+    const qreal dichte = devicePixelRatioF();
+    spielBild = std::make_unique<QPixmap>(QSize(bildBreite, bildHoehe) * dichte);
+    spielBild->setDevicePixelRatio(dichte);
     spielBild->fill(Qt::yellow);
 
     // Building a grid paints well over a thousand sides; the picture is
@@ -216,12 +220,23 @@ void SpielLabel::starteBlink(Seite *seite, bool rot)
     blinkTimer.start();
 }
 
+// A refused side may still blink when the human takes moves back or
+// forward; it is shown as it is before the board changes under it.
+void SpielLabel::beendeBlink()
+{
+    if (blinkZaehler == 0)
+        return;
+    blinkTimer.stop();
+    blinkZaehler = 0;
+    letzteSeite->zeigeWieder();
+}
+
 void SpielLabel::blinkeMitSeite()
 {
     if (blinkZaehler == 0 || !letzteSeite)
         return;
     if (blinkZaehler % 2 == 1)
-        letzteSeite->zeichneNeu();
+        letzteSeite->zeigeWieder();
     else
         letzteSeite->markiere(blinkRot);
     if (++blinkZaehler != 4) {
@@ -271,16 +286,20 @@ void SpielLabel::computerZug()
 
 void SpielLabel::rueckgaengig()
 {
-    // With nothing on the board there is nothing to take back, and enabling
-    // redo would offer a step that does not exist.
-    if (!menschAmZug || !verlauf.kannZurueck())
+    // Undo waits while the computer is still playing, but not once it has
+    // ended the game: then it takes back the computer's last turn and the
+    // human's before it, and the human is to move.
+    if ((!menschAmZug && !fertig) || !verlauf.kannZurueck())
         return;
+    beendeBlink();
     for (const Zug *zug : verlauf.zurueck()) {
         for (Seite *seite : zug->seiten)
             seite->nimmZurueck();
         for (Feld *feld : zug->felder)
             feld->loescheBesitzer(zug->spieler);
     }
+    menschAmZug = true;
+    zeigeStatus();
     zeigeAktionen();
 }
 
@@ -288,6 +307,7 @@ void SpielLabel::wiederherstellen()
 {
     if (!menschAmZug || !verlauf.kannVor())
         return;
+    beendeBlink();
     for (const Zug *zug : verlauf.vor()) {
         for (Seite *seite : zug->seiten)
             seite->ziehe();
@@ -366,11 +386,18 @@ bool SpielLabel::ladeSpielstand(const QByteArray &daten)
     hauptfenster->setzeLevel(stand->level());
     menschAmZug = stand->menschAmZug();
     // Every restored side and symbol paints itself; the board is shown once
-    // it is complete, as after building a new grid.
+    // it is complete, as after building a new grid. The holes come first, as
+    // on a new board, so that a side taken beside a hole is drawn over the
+    // hole's gray edge rather than under it.
     bildSperre = true;
-    int index = 0;
-    for (Feld *feld : spielfeld)
-        feld->setzeZustand(stand->felder().at(index++));
+    for (const bool loecher : {true, false}) {
+        int index = 0;
+        for (Feld *feld : spielfeld) {
+            const char code = stand->felder().at(index++);
+            if (((code & 64) != 0) == loecher)
+                feld->setzeZustand(code);
+        }
+    }
     bildSperre = false;
     zeigeBild();
     anzahlFelder = static_cast<int>(

@@ -68,6 +68,7 @@ private:
     void zeigeAktionen();
     void merkeSeite(bool mensch, Seite *seite);
     void starteBlink(Seite *seite, bool rot);
+    void beendeBlink();
     bool ladeSpielstand(const QByteArray &daten);
     void warnung(const QString &text);
 

@@ -4,6 +4,7 @@
 #include "game/spiellabel.h"
 #include "savegame/spielstand.h"
 #include "shell/mainwindow.h"
+#include "spieltreiber.h"
 #include "stellung.h"
 
 #include <QFile>
@@ -32,6 +33,19 @@ QString pruefe(const MainWindow &fenster)
     if ((teile.captured(3) == ", fertig") != (mensch + computer == imSpiel))
         return QString("%1 with %2 boxes in play").arg(zeile).arg(imSpiel);
     return {};
+}
+
+QString pruefeBild(const MainWindow &fenster, MainWindow &nachbau, const QString &datei)
+{
+    // A blinking side, or boxes the computer has completed but not yet
+    // marked, show only while a timer runs.
+    const SpielLabel &spiel = Stellung::spiel(fenster);
+    if (Spieltreiber::laeuft(spiel))
+        return {};
+    // 6, 13 or 22 columns: size 0, 1 or 2.
+    if (!spiel.schreibeDatei(datei, spiel.brett().spaltenAnzahl() / 8) || !Stellung::spiel(nachbau).ladeDatei(datei))
+        return "the game cannot be saved and opened again";
+    return Stellung::bild(spiel) == Stellung::bild(Stellung::spiel(nachbau)) ? QString() : "the picture differs from the saved game's";
 }
 
 QString pruefeDatei(MainWindow &fenster, const QString &name)

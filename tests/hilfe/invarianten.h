@@ -13,6 +13,9 @@ namespace Invarianten {
 
 // The status line agrees with the grid: the scores, whose turn, the end.
 QString pruefe(const MainWindow &fenster);
+// Between turns, a game saved to `datei` and opened in `nachbau` looks
+// exactly as it did, pixel for pixel.
+QString pruefeBild(const MainWindow &fenster, MainWindow &nachbau, const QString &datei);
 // Opens a saved game. What is accepted must give a sound game that matches
 // the file; what is refused must leave everything as it was.
 QString pruefeDatei(MainWindow &fenster, const QString &name);

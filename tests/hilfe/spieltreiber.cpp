@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <algorithm>
 #include <cstdlib>
 #include <utility>
 #include <vector>
@@ -27,6 +28,12 @@ bool offen(const Spielfeld &brett)
     return false;
 }
 
+}
+
+bool laeuft(const SpielLabel &label)
+{
+    const QList<QTimer *> uhren = label.findChildren<QTimer *>();
+    return std::any_of(uhren.begin(), uhren.end(), [](const QTimer *uhr) { return uhr->isActive(); });
 }
 
 bool schritt(SpielLabel &label)
@@ -93,17 +100,20 @@ void Dialogantworter::antworte()
     }
     beantwortet = modal;
     gewartet = 0;
+    QStringList knoepfe;
+    for (const QPushButton *knopf : modal->findChildren<QPushButton *>())
+        knoepfe << knopf->text().remove('&');
     // The answer runs from the event loop rather than from this timer, so
     // that a dialog it opens in turn, such as the question whether to
     // replace a file, is answered as well.
     if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
-        gesehen << dialog->windowTitle();
+        gesehen << dialog->windowTitle() + " (" + knoepfe.join(", ") + ")";
         const QString name = std::exchange(datei, QString());
         if (!name.isEmpty())
             dialog->selectFile(name);
         QMetaObject::invokeMethod(dialog, name.isEmpty() ? "reject" : "accept", Qt::QueuedConnection);
     } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-        gesehen << box->windowTitle() + ": " + box->text();
+        gesehen << box->windowTitle() + ": " + box->text() + " (" + knoepfe.join(", ") + ")";
         QAbstractButton *knopf = box->button(QMessageBox::Yes);
         QMetaObject::invokeMethod(knopf ? knopf : box->button(QMessageBox::Ok), "click", Qt::QueuedConnection);
     }

@@ -22,6 +22,8 @@ namespace Spieltreiber {
 
 using Wahl = Computerspieler::Wahl;
 
+// Whether a blink step or the computer's move is due.
+bool laeuft(const SpielLabel &label);
 // Runs what the board's timers have due, if anything.
 bool schritt(SpielLabel &label);
 // Steps until nothing is due: the computer's turn and every blink are over.
@@ -36,8 +38,8 @@ void spiele(SpielLabel &label, const std::function<Wahl()> &waehle, int zuege = 
 
 // Answers each modal dialog that comes up: a file dialog takes `datei` once
 // (empty: it is cancelled), a message box its Yes or Ok. Every dialog's
-// title, and a message box's text, is kept in `gesehen`. A file dialog that
-// stays open after its answer is cancelled.
+// title, a message box's text, and the buttons are kept in `gesehen`. A file
+// dialog that stays open after its answer is cancelled.
 class Dialogantworter : public QObject
 {
 public:
