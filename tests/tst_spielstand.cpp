@@ -3,6 +3,7 @@
 #include "invarianten.h"
 #include "savegame/spielstand.h"
 #include "shell/mainwindow.h"
+#include "shell/qtuebersetzung.h"
 #include "spieltreiber.h"
 #include "stellung.h"
 
@@ -38,6 +39,8 @@ class TestSpielstand : public QObject
     QTemporaryDir ordner;
 
 private slots:
+    void initTestCase() { ladeQtUebersetzung(*qApp, QLibraryInfo::location(QLibraryInfo::TranslationsPath)); }
+
     void oeffnen_data()
     {
         QTest::addColumn<QByteArray>("daten");
@@ -159,9 +162,12 @@ private slots:
         antworter.datei = name;
         for (const char *aktion : {"oeffnen", "oeffnen", "speichern", "speichern_unter"})
             Stellung::loese(fenster, QString("actionSpiel_") + aktion);
-        QCOMPARE(antworter.gesehen, QStringList({"Fehler: Die Datei kann nicht gespeichert werden.", "Spiel öffnen",
-                                                 "Fehler: Die Datei kann nicht geöffnet werden.", "Spiel öffnen",
-                                                 "Spiel speichern", "Spiel speichern unter ..."}));
+        // In German, buttons included, as every dialog of the game.
+        QCOMPARE(antworter.gesehen, QStringList({"Fehler: Die Datei kann nicht gespeichert werden. (OK)",
+                                                 "Spiel öffnen (Öffnen, Abbrechen)",
+                                                 "Fehler: Die Datei kann nicht geöffnet werden. (OK)",
+                                                 "Spiel öffnen (Öffnen, Abbrechen)", "Spiel speichern (Speichern, Abbrechen)",
+                                                 "Spiel speichern unter ... (Speichern, Abbrechen)"}));
         QCOMPARE(Stellung::bild(spiel), bild);
     }
 };
