@@ -1,5 +1,6 @@
 #include "game/spiellabel.h"
 #include "shell/mainwindow.h"
+#include "shell/qtuebersetzung.h"
 #include "spieltreiber.h"
 #include "stellung.h"
 
@@ -13,7 +14,7 @@ static QString menue(const QWidget *leiste)
 {
     QStringList eintraege;
     for (const QAction *a : leiste->actions()) {
-        QStringList teile{a->isSeparator() ? "-" : a->text(), a->shortcut().toString(), a->isEnabled() ? "" : "aus",
+        QStringList teile{a->isSeparator() ? "-" : a->text(), a->shortcut().toString(QKeySequence::NativeText), a->isEnabled() ? "" : "aus",
                           a->isChecked() ? "an" : "", a->menu() ? "(" + menue(a->menu()) + ")" : ""};
         teile.removeAll("");
         eintraege << teile.join(' ');
@@ -29,6 +30,14 @@ class TestHauptfenster : public QObject
     QTemporaryDir ordner;
 
 private slots:
+    // Qt's own texts in German, as the game loads them; without the
+    // catalogue nothing is loaded and they stay English.
+    void initTestCase()
+    {
+        QVERIFY(!ladeQtUebersetzung(*qApp, ordner.path()));
+        QVERIFY(ladeQtUebersetzung(*qApp, QLibraryInfo::location(QLibraryInfo::TranslationsPath)));
+    }
+
     // A status line that comes while a message shows is seen once the
     // message has gone, in the one label the status bar holds.
     void anfangUndStatuszeile()
@@ -36,8 +45,8 @@ private slots:
         MainWindow fenster;
         fenster.show();
         QCOMPARE(menue(fenster.menuBar()),
-                 "Datei (Neues Spiel Ctrl+N, Spiel öffnen Ctrl+O, Spiel speichern Ctrl+S, Spiel speichern unter "
-                 "Ctrl+Alt+S, -, Beenden Ctrl+Q), Bearbeiten (Rückgängig Ctrl+Z aus, Wiederherstellen Ctrl+Y aus), "
+                 "Datei (Neues Spiel Strg+N, Spiel öffnen Strg+O, Spiel speichern Strg+S, Spiel speichern unter "
+                 "Strg+Alt+S, -, Beenden Strg+Q), Bearbeiten (Rückgängig Strg+Z aus, Wiederherstellen Strg+Y aus), "
                  "Einstellungen (Größe (Klein, Mittel, Groß), Level (5 - Stark, 4, 3 - Mittel, 2, 1 - Schwach), "
                  "Mensch startet an)");
         QCOMPARE(Stellung::fett(fenster), QStringList({"actionKlein", "actionLevel5"}));
@@ -59,21 +68,32 @@ private slots:
         QVERIFY(!fenster.isVisible());
     }
 
-    // Each size gets a new board that the window fits exactly; choosing the
-    // size on the board already does nothing. "Neues Spiel" cuts new holes.
+    // Each size gets a new board that the window fits: as high as the
+    // picture, as wide as the picture or the longest status line the board
+    // allows, which shows whole; the picture stays at the top left. Choosing
+    // the size on the board already does nothing. "Neues Spiel" cuts new
+    // holes. The status bar has no size grip, as the window cannot be resized.
     void groesse()
     {
         MainWindow fenster;
         fenster.show();
         SpielLabel &spiel = Stellung::spiel(fenster);
+        QLabel *zeile = fenster.statusBar()->findChild<QLabel *>();
+        QVERIFY(!fenster.statusBar()->isSizeGripEnabled());
         const QStringList aktionen = {"actionKlein", "actionMittel", "actionGross"};
         for (int groesse : {1, 2, 0}) {
             Stellung::druecke(spiel, Stellung::druckpunkt(0, 0, 1));
             Stellung::loese(fenster, aktionen[groesse]);
             QCOMPARE(Stellung::fett(fenster), QStringList({aktionen[groesse], "actionLevel5"}));
             QVERIFY(!Stellung::aktiv(fenster, "actionRueckgaengig"));
-            QTRY_COMPARE(spiel.size(), QSize(spiel.brett().spaltenAnzahl(), spiel.brett().zeilenAnzahl()) * 40 + QSize(3, 4));
-            QCOMPARE(spiel.width(), QVector<int>({243, 523, 883})[groesse]);
+            const QSize bild = QSize(spiel.brett().spaltenAnzahl(), spiel.brett().zeilenAnzahl()) * 40 + QSize(3, 4);
+            QCOMPARE(spiel.pixmap(Qt::ReturnByValue).size(), bild);
+            QTRY_COMPARE(spiel.height(), bild.height());
+            QCOMPARE(spiel.grab().toImage().pixelColor(1, 20), QColor(Qt::black));
+            fenster.setzeStatusText(QString("Mensch: %1, Computer: %1, du bist dran").arg(QString(groesse ? 3 : 2, '8')));
+            QTRY_VERIFY(zeile->width() >= zeile->sizeHint().width());
+            QVERIFY(zeile->geometry().right() < fenster.width());
+            QVERIFY(spiel.width() >= bild.width());
             QCOMPARE(fenster.minimumSize(), fenster.maximumSize());
             QCOMPARE(fenster.height(), spiel.height() + fenster.menuBar()->height() + fenster.statusBar()->height());
             Stellung::druecke(spiel, Stellung::druckpunkt(0, 0, 1));
@@ -114,6 +134,27 @@ private slots:
         Stellung::loese(fenster, "actionNeues_Spiel");
         QCOMPARE(Stellung::status(fenster), "Mensch: 0, Computer: 0");
         QTRY_VERIFY(Stellung::aktiv(fenster, "actionRueckgaengig"));
+    }
+
+    // Run a second time with QT_SCALE_FACTOR=2: the board keeps its size and
+    // is painted at the screen's pixels, a taken side 2 pixels wide for each
+    // pixel of scale, without shades between.
+    void hoheDichte()
+    {
+        MainWindow fenster;
+        fenster.show();
+        SpielLabel &spiel = Stellung::spiel(fenster);
+        const int d = qRound(spiel.devicePixelRatioF());
+        Stellung::druecke(spiel, Stellung::druckpunkt(0, 0, 2));
+        const QImage bild = Stellung::bild(spiel);
+        QCOMPARE(bild.size(), QSize(243, 204) * d);
+        QCOMPARE(spiel.height(), 204);
+        QString spalte;
+        for (int y = 38 * d; y < 46 * d; ++y) {
+            const QColor farbe = bild.pixelColor(20 * d, y);
+            spalte += farbe == QColor(Qt::black) ? 'x' : farbe == QColor(Qt::yellow) ? '.' : '?';
+        }
+        QCOMPARE(spalte, QString(3 * d, '.') + QString(2 * d, 'x') + QString(3 * d, '.'));
     }
 };
 

@@ -4,10 +4,14 @@
 #include <QtTest>
 
 // Starts the program under a real X server and looks at it the way a player
-// does: through screenshots, mouse clicks and key presses.
+// does: through screenshots, mouse clicks and key presses. With
+// PUNKTFELD_DPI=192 the screen is scaled 2x, and everything is twice as
+// many pixels.
 class TestFenster : public QObject
 {
     Q_OBJECT
+    const int dpi = qEnvironmentVariableIsSet("PUNKTFELD_DPI") ? qEnvironmentVariableIntValue("PUNKTFELD_DPI") : 96;
+    const int f = dpi / 96;
     QProcess xserver;
     QProcess spiel;
     QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
@@ -27,7 +31,7 @@ class TestFenster : public QObject
     {
         const QImage bild = foto();
         for (int y = 0; y < bild.height(); ++y) {
-            if (bild.pixelColor(120, y) == QColor(Qt::yellow))
+            if (bild.pixelColor(120 * f, y) == QColor(Qt::yellow))
                 return y;
         }
         return -1;
@@ -40,7 +44,7 @@ private slots:
             QVERIFY2(!QStandardPaths::findExecutable(werkzeug).isEmpty(), werkzeug);
         const QString programm = qEnvironmentVariable("PUNKTFELD_PROGRAMM");
         QVERIFY2(QFileInfo(programm).isExecutable(), qPrintable(programm));
-        xserver.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});
+        xserver.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-dpi", QString::number(dpi), "-nolisten", "tcp"});
         QVERIFY(xserver.waitForReadyRead(10000));
         umgebung.insert("DISPLAY", ":" + xserver.readLine().trimmed());
         umgebung.insert("QT_QPA_PLATFORM", "xcb");
@@ -58,29 +62,35 @@ private slots:
         xserver.waitForFinished(5000);
     }
 
-    // Every row and column of the 243 x 204 picture is in the window: the
-    // frame on all four sides, with the yellow margin outside it.
+    // Every row and column of the 243 x 204 picture is in the window, at its
+    // left: the frame on all four sides, with the yellow margin outside it.
     void brettIstGanzSichtbar()
     {
         QTRY_VERIFY_WITH_TIMEOUT(bildOben() > 0, 5000);
         const int oben = bildOben();
         const QImage bild = foto();
-        QCOMPARE(bild.width(), 243);
+        QVERIFY(bild.width() >= 243 * f);
         const QList<QPair<QPoint, Qt::GlobalColor>> punkte = {{{20, 20}, Qt::yellow}, {{20, 2}, Qt::black},
             {{20, 202}, Qt::black}, {{20, 203}, Qt::yellow}, {{1, 20}, Qt::black}, {{241, 20}, Qt::black},
             {{242, 20}, Qt::yellow}, {{61, 42}, Qt::lightGray}};
-        for (const auto &[punkt, farbe] : punkte)
-            QCOMPARE(qMakePair(punkt, bild.pixelColor(punkt.x(), oben + punkt.y())), qMakePair(punkt, QColor(farbe)));
-        QVERIFY(bild.pixelColor(120, oben + 204) != QColor(Qt::yellow));
+        for (const auto &[punkt, farbe] : punkte) {
+            const QColor ist = bild.pixelColor(punkt.x() * f, oben + punkt.y() * f);
+            QCOMPARE(qMakePair(punkt, ist), qMakePair(punkt, QColor(farbe)));
+        }
+        QVERIFY(bild.pixelColor(120 * f, oben + 204 * f) != QColor(Qt::yellow));
     }
 
-    // A click on an inner side draws it black, 2 pixels wide, where it was aimed.
+    // A click on an inner side draws it black where it was aimed: 2 pixels
+    // wide for each pixel of scale, and sharp.
     void klickWirdGezeichnet()
     {
         const int oben = bildOben();
-        fuehreAus("xdotool", {"mousemove", "--window", fenster, "61", QString::number(oben + 42), "click", "1"});
-        QTRY_COMPARE_WITH_TIMEOUT(foto().pixelColor(61, oben + 42), QColor(Qt::black), 2000);
-        QCOMPARE(foto().pixelColor(61, oben + 41), QColor(Qt::black));
+        fuehreAus("xdotool", {"mousemove", "--window", fenster, QString::number(61 * f), QString::number(oben + 42 * f), "click", "1"});
+        QTRY_COMPARE_WITH_TIMEOUT(foto().pixelColor(61 * f, oben + 42 * f), QColor(Qt::black), 2000);
+        QString spalte;
+        for (int y = oben + 40 * f; y < oben + 44 * f; ++y)
+            spalte += foto().pixelColor(61 * f, y) == QColor(Qt::black) ? 'x' : '.';
+        QCOMPARE(spalte, QString(f, '.') + QString(2 * f, 'x') + QString(f, '.'));
     }
 
     void strgQBeendetDasProgramm()
