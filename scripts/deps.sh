@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Punktfeld developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the game needs (and with "test" also those its
 # tests need), but only those that are missing, so a second run costs nothing.
 set -euo pipefail
