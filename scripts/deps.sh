@@ -8,7 +8,7 @@ set -euo pipefail
 pakete=(g++ make cmake qtbase5-dev qtbase5-dev-tools libqt5gui5)
 if [[ "${1:-}" == test ]]; then
     pakete+=(fonts-dejavu-core xvfb xdotool imagemagick desktop-file-utils appstream valgrind clang
-             libclang-rt-14-dev)
+             libclang-rt-14-dev dpkg-dev file lintian reuse)
 fi
 if [[ "${1:-}" == bench ]]; then
     pakete+=(libbenchmark-dev)
