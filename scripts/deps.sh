@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Punktfeld developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the game needs (and with "test" also those its
 # tests need), but only those that are missing, so a second run costs nothing.
 set -euo pipefail
@@ -6,7 +8,7 @@ set -euo pipefail
 pakete=(g++ make cmake qtbase5-dev qtbase5-dev-tools libqt5gui5 qttranslations5-l10n)
 if [[ "${1:-}" == test ]]; then
     pakete+=(fonts-dejavu-core xvfb xdotool imagemagick desktop-file-utils appstream clang
-             libclang-rt-14-dev)
+             libclang-rt-14-dev dpkg-dev file lintian reuse)
 fi
 if [[ "${1:-}" == bench ]]; then
     pakete+=(libbenchmark-dev)

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Punktfeld developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds the game and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."

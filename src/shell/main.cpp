@@ -11,6 +11,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QApplication app(argc, argv);
+    app.setApplicationVersion(QStringLiteral(PUNKTFELD_VERSION));
     ladeQtUebersetzung(app, QLibraryInfo::location(QLibraryInfo::TranslationsPath));
     MainWindow fenster;
     fenster.show();
