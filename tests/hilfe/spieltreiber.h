@@ -3,12 +3,7 @@
 
 #include "computer/computerspieler.h"
 
-#include <QObject>
 #include <QPoint>
-#include <QPointer>
-#include <QString>
-#include <QStringList>
-#include <QTimer>
 
 #include <functional>
 
@@ -35,23 +30,5 @@ QPoint druckpunkt(const Wahl &wahl);
 void spiele(SpielLabel &label, const std::function<Wahl()> &waehle, int zuege = 100000);
 
 }
-
-// Answers each modal dialog that comes up: a file dialog takes `datei` once
-// (empty: it is cancelled), a message box its Yes or Ok. Every dialog's
-// title, a message box's text, and the buttons are kept in `gesehen`. A file
-// dialog that stays open after its answer is cancelled.
-class Dialogantworter : public QObject
-{
-public:
-    explicit Dialogantworter(QObject *parent = nullptr);
-    QString datei;
-    QStringList gesehen;
-
-private:
-    void antworte();
-    QTimer uhr;
-    QPointer<QWidget> beantwortet;
-    int gewartet = 0;
-};
 
 #endif

@@ -22,26 +22,6 @@ QChar zeichen(const QStringList &zeilen, int zeile, int spalte)
 
 }
 
-SpielLabel &spiel(const MainWindow &fenster)
-{
-    return *qobject_cast<SpielLabel *>(fenster.centralWidget());
-}
-
-QString status(const MainWindow &fenster)
-{
-    return fenster.statusBar()->findChild<QLabel *>()->text();
-}
-
-bool aktiv(const MainWindow &fenster, const QString &aktion)
-{
-    return fenster.findChild<QAction *>(aktion)->isEnabled();
-}
-
-void loese(const MainWindow &fenster, const QString &aktion)
-{
-    fenster.findChild<QAction *>(aktion)->trigger();
-}
-
 QStringList fett(const MainWindow &fenster)
 {
     QStringList namen;
@@ -89,16 +69,6 @@ QByteArray zustand(const SpielLabel &label)
     for (const Feld *f : label.brett())
         codes += f->zustand();
     return codes;
-}
-
-QImage bild(const SpielLabel &label)
-{
-    return label.pixmap(Qt::ReturnByValue).toImage();
-}
-
-QColor pixel(const SpielLabel &label, int x, int y)
-{
-    return bild(label).pixelColor(x, y);
 }
 
 QPoint druckpunkt(int zeile, int spalte, int richtung)

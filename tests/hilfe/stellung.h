@@ -1,14 +1,16 @@
 #ifndef PUNKTFELD_TEST_STELLUNG_H
 #define PUNKTFELD_TEST_STELLUNG_H
 
+#include "game/spiellabel.h"
+#include "shell/mainwindow.h"
+
+#include <QAction>
 #include <QColor>
 #include <QImage>
 #include <QPoint>
+#include <QStatusBar>
 #include <QString>
 #include <QStringList>
-
-class MainWindow;
-class SpielLabel;
 
 // The window as a player sees it, and positions drawn as text:
 //
@@ -21,10 +23,10 @@ class SpielLabel;
 // Lines may be shorter than the board; what is missing counts as free.
 namespace Stellung {
 
-SpielLabel &spiel(const MainWindow &fenster);
-QString status(const MainWindow &fenster);
-bool aktiv(const MainWindow &fenster, const QString &aktion);
-void loese(const MainWindow &fenster, const QString &aktion);
+inline SpielLabel &spiel(const MainWindow &fenster) { return *qobject_cast<SpielLabel *>(fenster.centralWidget()); }
+inline QString status(const MainWindow &fenster) { return fenster.statusBar()->findChild<QLabel *>()->text(); }
+inline bool aktiv(const MainWindow &fenster, const QString &aktion) { return fenster.findChild<QAction *>(aktion)->isEnabled(); }
+inline void loese(const MainWindow &fenster, const QString &aktion) { fenster.findChild<QAction *>(aktion)->trigger(); }
 // The object names of the actions shown in bold: the chosen size and level.
 QStringList fett(const MainWindow &fenster);
 
@@ -37,8 +39,8 @@ void setze(SpielLabel &label, const QString &zeichnung);
 QByteArray zustand(const SpielLabel &label);
 
 // What the board widget shows.
-QImage bild(const SpielLabel &label);
-QColor pixel(const SpielLabel &label, int x, int y);
+inline QImage bild(const SpielLabel &label) { return label.pixmap(Qt::ReturnByValue).toImage(); }
+inline QColor pixel(const SpielLabel &label, int x, int y) { return bild(label).pixelColor(x, y); }
 
 // A press position inside box (zeile, spalte) that picks its side in the
 // given direction: 0 top, 1 right, 2 bottom, 3 left.

@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Builds the benchmarks and the self-play tool in build-bench/ and runs both:
+# the hot paths beside their floors (the median of five runs), then how the
+# five computer levels fare against each other. The test command runs
+# neither; BENCHMARKS.md holds their results.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/deps.sh bench
+cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DPUNKTFELD_BENCH=ON -DBUILD_TESTING=OFF >/dev/null
+cmake --build build-bench --target punktfeld_bench selbstspiel_stufen -j "$(nproc)"
+export QT_QPA_PLATFORM=offscreen
+build-bench/bench/punktfeld_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+build-bench/bench/selbstspiel_stufen
