@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Punktfeld developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the benchmarks and the self-play tool in build-bench/ and runs both:
 # the hot paths beside their floors (the median of five runs), then how the
 # five computer levels fare against each other. The test command runs

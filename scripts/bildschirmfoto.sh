@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Punktfeld developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes docs/screenshot.png: the built program in a real window, with the
 # medium game in docs/screenshot.pf opened through Ctrl+O and its dialog.
 # Needs what "scripts/deps.sh test" installs, and a build in build/.

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Punktfeld developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Shows which faults the tests catch: seeded source mutants, each built and tested.
 
 Usage, from the project folder, with a configured build folder:

@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Punktfeld developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, then builds and runs every test headless:
-#  1. as released, with the installed program's desktop checks;
+#  1. as released, with the Debian package built, checked with lintian and
+#     unpacked, its program in a real window under Xvfb, and reuse lint;
 #  2. under AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer,
 #     where any report fails the run;
 #  3. the saved-game reader under libFuzzer, for a bounded time.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Punktfeld developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "dialogantworter.h"
 #include "field/feld.h"
 #include "game/spiellabel.h"

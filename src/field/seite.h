@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Punktfeld developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef PUNKTFELD_SEITE_H
 #define PUNKTFELD_SEITE_H
 
