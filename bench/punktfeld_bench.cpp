@@ -313,8 +313,9 @@ int main(int argc, char *argv[])
         benchmark::RegisterBenchmark((std::string("floor/grid/") + groessen[g]).c_str(), bodenBrett, g)
             ->Unit(benchmark::kMicrosecond);
     }
-    for (const char *stellung : {"frueh.pf", "mitte.pf", "spaet.pf"})
-        benchmark::RegisterBenchmark((std::string("decision/") + stellung).c_str(), entscheidung, stellung);
+    const std::pair<const char *, const char *> stellungen[] = {{"early", "frueh.pf"}, {"middle", "mitte.pf"}, {"late", "spaet.pf"}};
+    for (const auto &[name, datei] : stellungen)
+        benchmark::RegisterBenchmark((std::string("decision/") + name).c_str(), entscheidung, datei);
     benchmark::RegisterBenchmark("floor/pass", bodenDurchgang);
     benchmark::RegisterBenchmark("chain/ring330", ring);
     benchmark::RegisterBenchmark("Spielstand::lies", spielstandLies);

@@ -28,12 +28,14 @@ void Kette::besuche(int platz)
     // A free side always lies between two boxes, so the neighbour across it
     // is the next or previous box in the row or column.
     const int schritt[4] = {-spalten, 1, spalten, -1};
-    if (feld->anzahlGeschlossen() != 2) {
+    bool frei[4];
+    int freie = 0;
+    for (int richtung = 0; richtung < 4; ++richtung)
+        freie += frei[richtung] = feld->seite(richtung)->istFrei();
+    if (freie != 2) {
         int auswege = 0;
-        for (int richtung = 0; richtung < 4; ++richtung) {
-            if (feld->seite(richtung)->istFrei() && !enthaelt(platz + schritt[richtung]))
-                ++auswege;
-        }
+        for (int richtung = 0; richtung < 4; ++richtung)
+            auswege += frei[richtung] && !enthaelt(platz + schritt[richtung]);
         // With two or more ways out the box does not fall with the chain.
         if (auswege > 1)
             return;
@@ -41,8 +43,7 @@ void Kette::besuche(int platz)
     marken[static_cast<std::size_t>(platz)] = runde;
     ++anzahl;
     for (int richtung = 0; richtung < 4; ++richtung) {
-        const int nachbar = platz + schritt[richtung];
-        if (feld->seite(richtung)->istFrei() && !enthaelt(nachbar))
-            besuche(nachbar);
+        if (frei[richtung] && !enthaelt(platz + schritt[richtung]))
+            besuche(platz + schritt[richtung]);
     }
 }
