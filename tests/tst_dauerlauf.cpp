@@ -79,7 +79,7 @@ private slots:
     void zufallsspielerHaeltDasSpielHeil()
     {
         const int sekunden = qEnvironmentVariableIsSet("PUNKTFELD_DAUERLAUF_SEKUNDEN")
-            ? qEnvironmentVariableIntValue("PUNKTFELD_DAUERLAUF_SEKUNDEN") : 20;
+            ? qEnvironmentVariableIntValue("PUNKTFELD_DAUERLAUF_SEKUNDEN") : 15;
         const unsigned samen = qEnvironmentVariableIsSet("PUNKTFELD_DAUERLAUF_SAMEN")
             ? unsigned(qEnvironmentVariableIntValue("PUNKTFELD_DAUERLAUF_SAMEN")) : 20261206u;
         fenster.show();
