@@ -9,6 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/deps.sh bench
+export CMAKE_GENERATOR=Ninja
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DPUNKTFELD_BENCH=ON -DBUILD_TESTING=OFF >/dev/null
 cmake --build build-bench --target punktfeld_bench selbstspiel_stufen -j "$(nproc)"
 export QT_QPA_PLATFORM=offscreen

@@ -6,6 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/deps.sh
+# Ninja for new build folders; an existing one keeps the generator it has.
+export CMAKE_GENERATOR=Ninja
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build --target punktfeld -j "$(nproc)"
 exec build/src/punktfeld

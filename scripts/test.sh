@@ -11,6 +11,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/deps.sh test
+# Ninja for new build folders; an existing one keeps the generator it has.
+export CMAKE_GENERATOR=Ninja
 
 export QT_QPA_PLATFORM=offscreen
 jobs="$(nproc)"
