@@ -57,7 +57,7 @@ private slots:
         QTest::addColumn<QPoint>("punkt");
         QTest::addColumn<QString>("zeile");
         QTest::newRow("kein Feld") << QString() << Stellung::druckpunkt(1, 1, 0) << "Mensch: 0, Computer: 0";
-        QTest::newRow("ein Feld") << "+\n\n+--+" << Stellung::druckpunkt(0, 0, 1) << "Mensch: 1, Computer: 0, du bist dran";
+        QTest::newRow("ein Feld, knapp rechts") << "+\n\n+--+" << QPoint(31, 13) << "Mensch: 1, Computer: 0, du bist dran";
         QTest::newRow("zwei") << "+\n|     |\n+--+--+" << Stellung::druckpunkt(0, 1, 3) << "Mensch: 2, Computer: 0, du bist dran";
         QTest::newRow("die letzten") << zweiOffen << Stellung::druckpunkt(0, 0, 1) << "Mensch: 2, Computer: 28, fertig";
     }
