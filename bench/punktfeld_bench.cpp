@@ -3,9 +3,11 @@
 
 #include "computer/kette.h"
 #include "field/feld.h"
+#include "field/geometrie.h"
 #include "field/seite.h"
 #include "game/spiellabel.h"
 #include "savegame/spielstand.h"
+#include "savegame/zustandscode.h"
 #include "shell/mainwindow.h"
 #include "spieltreiber.h"
 #include "stellung.h"
@@ -21,6 +23,8 @@
 #include <QVector>
 
 #include <cstdlib>
+#include <utility>
+#include <vector>
 
 // Each operation of the game is measured beside its floor ("floor/..."), the
 // least work the operation must do; BENCHMARKS.md gives the ratios.
@@ -28,6 +32,7 @@ namespace {
 
 constexpr int gross = 2;
 constexpr unsigned saat = 4711;
+using Geometrie::feldKante;
 
 QPen stift(Qt::GlobalColor farbe, int breite)
 {
@@ -38,7 +43,7 @@ QPen stift(Qt::GlobalColor farbe, int breite)
 
 QPixmap leeresBild(int groesse)
 {
-    QPixmap bild(40 * Spielfeld::spaltenFuer(groesse) + 3, 40 * Spielfeld::zeilenFuer(groesse) + 4);
+    QPixmap bild(Geometrie::bildBreite(Spielfeld::spaltenFuer(groesse)), Geometrie::bildHoehe(Spielfeld::zeilenFuer(groesse)));
     bild.fill(Qt::yellow);
     return bild;
 }
@@ -111,13 +116,14 @@ void bodenBrett(benchmark::State &state, int groesse)
     const int spalten = Spielfeld::spaltenFuer(groesse), zeilen = Spielfeld::zeilenFuer(groesse);
     for (int r = 0; r < zeilen; ++r) {
         for (int c = 0; c < spalten; ++c) {
-            const int x = 1 + 40 * c, y = 2 + 40 * r;
+            const QPoint ecke = Geometrie::ecke(r, c);
+            const int x = ecke.x(), y = ecke.y();
             if (r == 0)
-                rahmen << QLine(x, y, x + 40, y);
+                rahmen << QLine(x, y, x + feldKante, y);
             if (c == 0)
-                rahmen << QLine(x, y, x, y + 40);
-            (c + 1 < spalten ? innen : rahmen) << QLine(x + 40, y, x + 40, y + 40);
-            (r + 1 < zeilen ? innen : rahmen) << QLine(x, y + 40, x + 40, y + 40);
+                rahmen << QLine(x, y, x, y + feldKante);
+            (c + 1 < spalten ? innen : rahmen) << QLine(x + feldKante, y, x + feldKante, y + feldKante);
+            (r + 1 < zeilen ? innen : rahmen) << QLine(x, y + feldKante, x + feldKante, y + feldKante);
         }
     }
     for (auto _ : state) {
@@ -143,7 +149,7 @@ void entscheidung(benchmark::State &state, const char *stellung)
     for (auto _ : state) {
         std::srand(saat);
         const Computerspieler::Wahl w = wahl.waehle(spiel.brett(), 5);
-        w.feld->zieheSeite(w.richtung);
+        w.feld->seite(w.richtung)->ziehe();
         state.PauseTiming();
         w.feld->seite(w.richtung)->nimmZurueck();
         state.ResumeTiming();
@@ -187,7 +193,7 @@ void ring(benchmark::State &state)
     }
     Kette kette;
     kette.sammle(spiel.brett(), 0);
-    if (kette.groesse() != n)
+    if (kette.laenge() != n)
         state.SkipWithError("the ring is not one chain of all boxes");
     for (auto _ : state)
         kette.sammle(spiel.brett(), 0);
@@ -224,7 +230,7 @@ int ganzesSpielMitDruecken(SpielLabel &spiel)
     std::srand(saat);
     spiel.neuesSpiel(gross, true);
     int druecke = 0;
-    Spieltreiber::spiele(spiel, [&] { return ++druecke, Spieltreiber::freieSeite(spiel.brett()); });
+    Spieltreiber::spiele(spiel, [&] { return ++druecke, Computerspieler::irgendeineSeite(spiel.brett()); });
     return druecke;
 }
 
@@ -241,12 +247,17 @@ void bodenGanzesSpiel(benchmark::State &state)
     SpielLabel &spiel = umgebung().spiel;
     const int druecke = ganzesSpielMitDruecken(spiel);
     QVector<QLine> seiten;
+    // The top-left dot of every box in play, and whether the human owns it.
+    std::vector<std::pair<QPoint, bool>> besitzer;
     for (const Feld *feld : spiel.brett()) {
-        const int x = feld->pixelX(), y = feld->pixelY();
+        const QPoint ecke = Geometrie::ecke(feld->zeile(), feld->spalte());
+        const int x = ecke.x(), y = ecke.y();
         if (feld->seite(1)->istGezogen())
-            seiten << QLine(x + 40, y, x + 40, y + 40);
+            seiten << QLine(x + feldKante, y, x + feldKante, y + feldKante);
         if (feld->seite(2)->istGezogen())
-            seiten << QLine(x, y + 40, x + 40, y + 40);
+            seiten << QLine(x, y + feldKante, x + feldKante, y + feldKante);
+        if (!feld->istGesperrt())
+            besitzer.emplace_back(ecke, (feld->zustand() & Zustandscode::vomMenschen) != 0);
     }
     const int entscheidungen = seiten.size() - druecke;
     QPixmap bild = leeresBild(gross);
@@ -254,12 +265,10 @@ void bodenGanzesSpiel(benchmark::State &state)
         QPainter maler(&bild);
         maler.setPen(stift(Qt::black, 2));
         maler.drawLines(seiten);
-        for (const Feld *feld : spiel.brett()) {
-            const int x = feld->pixelX(), y = feld->pixelY();
-            if (feld->istGesperrt())
-                continue;
+        for (const auto &[ecke, mensch] : besitzer) {
+            const int x = ecke.x(), y = ecke.y();
             maler.setPen(stift(Qt::black, 2));
-            if (!feld->istVomMenschen()) {
+            if (!mensch) {
                 maler.drawRoundedRect(QRectF(x + 4, y + 8, 32.0, 24.0), 3.0, 3.0, Qt::AbsoluteSize);
                 continue;
             }
@@ -288,7 +297,9 @@ void seiteMalen(benchmark::State &state)
 void bodenSeiteMalen(benchmark::State &state)
 {
     QPixmap bild = leeresBild(gross);
-    const QLine linie(401, 282, 401, 322);
+    // The right side of box (7, 10), the side markiere paints above.
+    const QPoint rechtsOben = Geometrie::ecke(7, 10) + QPoint(feldKante, 0);
+    const QLine linie(rechtsOben, rechtsOben + QPoint(0, feldKante));
     for (auto _ : state) {
         QPainter maler(&bild);
         maler.setPen(stift(Qt::cyan, 1));

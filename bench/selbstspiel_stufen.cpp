@@ -3,6 +3,7 @@
 
 #include "field/feld.h"
 #include "game/spiellabel.h"
+#include "savegame/zustandscode.h"
 #include "shell/mainwindow.h"
 #include "spieltreiber.h"
 #include "stellung.h"
@@ -86,7 +87,7 @@ int main(int argc, char *argv[])
                     Spieltreiber::spiele(spiel, [&] { return mensch.waehle(spiel.brett(), a); });
                     int differenz = 0;
                     for (const Feld *feld : spiel.brett())
-                        differenz += feld->istGesperrt() ? 0 : feld->istVomMenschen() ? 1 : -1;
+                        differenz += feld->istGesperrt() ? 0 : (feld->zustand() & Zustandscode::vomMenschen) ? 1 : -1;
                     hier[a][b].zaehle(differenz);
                     alle[a][b].zaehle(differenz);
                 }

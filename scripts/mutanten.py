@@ -14,11 +14,12 @@ ctest runs there (the real-window test left out, as it depends on the
 machine's load). A mutant is killed when a test fails or runs out of time;
 one that does not compile does not count. Every file is restored afterwards.
 """
+import argparse
 import os
 import random
 import re
+import signal
 import subprocess
-import sys
 
 SWAPS = {
     'rel': [(' < ', ' <= '), (' <= ', ' < '), (' > ', ' >= '), (' >= ', ' > '), (' == ', ' != '), (' != ', ' == ')],
@@ -84,21 +85,32 @@ def run(build, mutant):
         if subprocess.run(['cmake', '--build', build], capture_output=True).returncode != 0:
             return 'invalid', []
         environment = dict(os.environ, QT_QPA_PLATFORM='offscreen', PUNKTFELD_DAUERLAUF_SEKUNDEN='5')
+        # ctest and the tests it starts get a process group of their own, so
+        # that a run out of time is ended by that group's id and nothing else.
+        ctest = subprocess.Popen(['ctest', '--timeout', '40', '-j', str(os.cpu_count()), '-E', 'tst_fenster'],
+                                 cwd=build, env=environment, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+                                 text=True, start_new_session=True)
         try:
-            result = subprocess.run(['ctest', '--timeout', '40', '-j', str(os.cpu_count()), '-E', 'tst_fenster'],
-                                    cwd=build, env=environment, capture_output=True, text=True, timeout=300)
+            output, _ = ctest.communicate(timeout=300)
         except subprocess.TimeoutExpired:
-            subprocess.run(['pkill', '-f', os.path.abspath(build) + '/tests/'])
+            os.killpg(ctest.pid, signal.SIGKILL)
+            ctest.communicate()
             return 'killed', ['(time)']
-        failed = re.findall(r'\d+ - (\S+) \(', result.stdout)
-        return ('killed' if result.returncode != 0 else 'survived'), failed
+        failed = re.findall(r'\d+ - (\S+) \(', output)
+        return ('killed' if ctest.returncode != 0 else 'survived'), failed
     finally:
         with open(path, 'w') as f:
             f.write(original)
 
 
 def main():
-    build, count, seed = sys.argv[1], int(sys.argv[2]), int(sys.argv[3])
+    parser = argparse.ArgumentParser(description=__doc__.split('\n')[0])
+    parser.add_argument('build', help='a configured build folder')
+    parser.add_argument('count', type=int, help='how many mutants to draw')
+    parser.add_argument('seed', type=int, help='the seed of the draw')
+    parser.add_argument('--list', action='store_true', help='only list the mutants drawn')
+    arguments = parser.parse_args()
+    build, count, seed = arguments.build, arguments.count, arguments.seed
     everything = []
     for folder, _, files in os.walk('src'):
         for name in sorted(files):
@@ -111,7 +123,7 @@ def main():
     print('%d mutants in all, %d drawn with seed %d' % (len(everything), len(chosen), seed), flush=True)
     tally = {'killed': 0, 'survived': 0, 'invalid': 0}
     for index, mutant in enumerate(chosen):
-        if '--list' in sys.argv:
+        if arguments.list:
             print(index, mutant)
             continue
         status, failed = run(build, mutant)
@@ -124,4 +136,5 @@ def main():
           % dict(tally, valid=tally['killed'] + tally['survived']))
 
 
-main()
+if __name__ == '__main__':
+    main()

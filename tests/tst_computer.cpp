@@ -84,9 +84,9 @@ private slots:
             std::srand(unsigned(saat));
             const Computerspieler::Wahl wahl = Computerspieler().waehle(spiel.brett(), level);
             QVERIFY(wahl.feld->seite(wahl.richtung)->istFrei());
-            gewaehlt << QString("%1%2").arg((wahl.feld->pixelY() - 2) / 40).arg((wahl.feld->pixelX() - 1) / 40);
+            gewaehlt << QString("%1%2").arg(wahl.feld->zeile()).arg(wahl.feld->spalte());
             const bool fangen = wahl.feld->anzahlGeschlossen() == 3;
-            wahl.feld->zieheSeite(wahl.richtung);
+            wahl.feld->seite(wahl.richtung)->ziehe();
             const auto dreier = [](const Feld *f) { return f->anzahlGeschlossen() == 3; };
             arten << (fangen ? "fangen" : std::none_of(spiel.brett().begin(), spiel.brett().end(), dreier) ? "sicher" : "nicht");
         }

@@ -3,6 +3,7 @@
 
 #include "game/spiellabel.h"
 #include "invarianten.h"
+#include "savegame/zustandscode.h"
 #include "shell/mainwindow.h"
 #include "spieltreiber.h"
 #include "stellung.h"
@@ -37,7 +38,7 @@ class TestDauerlauf : public QObject
     QString druecke()
     {
         QPoint punkt(zufall(spiel.width() + 10) - 5, zufall(spiel.height() + 10) - 5);
-        const Spieltreiber::Wahl frei = Spieltreiber::freieSeite(spiel.brett());
+        const Spieltreiber::Wahl frei = Computerspieler::irgendeineSeite(spiel.brett());
         if (frei.feld && zufall(10) < 8)
             punkt = Spieltreiber::druckpunkt(frei);
         const Qt::MouseButton knopf = QVector<Qt::MouseButton>{Qt::MiddleButton, Qt::RightButton}.value(zufall(20), Qt::LeftButton);
@@ -56,7 +57,7 @@ class TestDauerlauf : public QObject
         const QString name = beenden ? neu[zufall(4)] : weiter[zufall(8)];
         if (!Stellung::aktiv(fenster, name))
             return name + " (disabled)";
-        const bool loecher = Stellung::zustand(spiel).contains(char(80));
+        const bool loecher = Stellung::zustand(spiel).contains(char(Zustandscode::loch));
         Stellung::loese(fenster, name);
         neuGemalt = beenden || (neuGemalt && !(loecher && name == "actionRueckgaengig"));
         return name;

@@ -55,7 +55,7 @@ private slots:
                 if (!seite->ziehe())
                     continue;
                 seite->nimmZurueck();
-                QVERIFY2(Stellung::bild(spiel) == vorher, qPrintable(QString("at %1, %2").arg(feld->pixelX()).arg(feld->pixelY())));
+                QVERIFY2(Stellung::bild(spiel) == vorher, qPrintable(QString("box %1, %2").arg(feld->zeile()).arg(feld->spalte())));
             }
         }
     }

@@ -6,6 +6,7 @@
 #include "game/spiellabel.h"
 #include "invarianten.h"
 #include "savegame/spielstand.h"
+#include "savegame/zustandscode.h"
 #include "shell/mainwindow.h"
 #include "shell/qtuebersetzung.h"
 #include "spieltreiber.h"
@@ -51,6 +52,7 @@ private slots:
         QTest::addColumn<QByteArray>("erwartet"); // the position opened; none when refused, "?" for any
         QTest::addColumn<int>("level");
         QTest::addColumn<bool>("computerZieht");
+        using namespace Zustandscode;
         MainWindow quelle;
         SpielLabel &spiel = Stellung::spiel(quelle);
         const auto gespeichert = [&](int groesse, int level, const QString &zeichnung) {
@@ -64,7 +66,7 @@ private slots:
         const QByteArray k = Stellung::zustand(spiel);
         QTest::newRow("small") << klein << k << 3 << false;
         QTest::newRow("computer to move") << mit(klein, 2, 0) << k << 3 << true;
-        QTest::newRow("size byte 7") << mit(klein, 0, 7) + QByteArray(300, 16) << k << 3 << false;
+        QTest::newRow("size byte 7") << mit(klein, 0, 7) + QByteArray(300, char(geschlossen)) << k << 3 << false;
         QTest::newRow("bit 7") << mit(klein, 3, klein[3] | 0x80) << k << 3 << false;
         QTest::newRow("level 0") << mit(klein, 1, 0) << k << 1 << false;
         QTest::newRow("level 200") << mit(klein, 1, 200) << k << 5 << false;
@@ -75,10 +77,11 @@ private slots:
         const QByteArray leer = QByteArray::fromHex("000501") + QByteArray(30, 0);
         // Sides recorded in only one of their boxes: the left of 01, the top of 11.
         gespeichert(0, 5, "+\n   |\n+  +--+");
-        QTest::newRow("one box's code") << mit(mit(leer, 4, 8), 10, 1) << Stellung::zustand(spiel) << 5 << false;
+        QTest::newRow("one box's code") << mit(mit(leer, 4, gezogen(3)), 10, gezogen(0)) << Stellung::zustand(spiel) << 5 << false;
         const QList<QPair<const char *, QByteArray>> verweigert = {{"missing", {}}, {"one box short", leer.left(32)},
-            {"closed, a side free", mit(leer, 10, 16 | 32 | 1)}, {"four sides, not closed", mit(leer, 3, 2 | 4)},
-            {"medium size byte", mit(leer, 0, 1)}, {"blocked, not closed", mit(mit(leer, 4, 80), 9, 80)}};
+            {"closed, a side free", mit(leer, 10, geschlossen | vomMenschen | gezogen(0))},
+            {"four sides, not closed", mit(leer, 3, gezogen(1) | gezogen(2))},
+            {"medium size byte", mit(leer, 0, 1)}, {"blocked, not closed", mit(mit(leer, 4, loch), 9, loch)}};
         for (const auto &[zeile, daten] : verweigert)
             QTest::newRow(zeile) << daten << QByteArray() << 0 << false;
         // Every input that once went wrong in the fuzzer stays here for good.

@@ -37,12 +37,12 @@ QVector<QRect> loecher(const Spielfeld &brett, bool linien)
 {
     QRegion rest;
     for (const Feld *f : brett)
-        rest += f->istGesperrt() ? QRect((f->pixelX() - 1) / 40, (f->pixelY() - 2) / 40, 1, 1) : QRect();
+        rest += f->istGesperrt() ? QRect(f->spalte(), f->zeile(), 1, 1) : QRect();
     QVector<QRect> ergebnis;
     while (!rest.isEmpty()) {
         QRegion loch(QRect(rest.begin()->topLeft(), QSize(1, 1)));
-        for (int groesse = 0; groesse != flaeche(loch);) {
-            groesse = flaeche(loch);
+        for (int vorher = 0; vorher != flaeche(loch);) {
+            vorher = flaeche(loch);
             for (const QRect &r : QRegion(loch))
                 loch += rest.intersected(linien ? r.adjusted(-1, -1, 1, 1) : r.adjusted(-1, 0, 1, 0) | r.adjusted(0, -1, 0, 1));
         }

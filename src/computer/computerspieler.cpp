@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <limits>
 
 namespace {
 
@@ -23,7 +24,9 @@ const T &zufallsEintrag(const std::vector<T> &liste)
     return liste[static_cast<std::size_t>(zufall(liste.size()))];
 }
 
-constexpr int groessteKette = 0xFFFFFF;
+// Longer than any chain a board can hold, so that the first chain measured
+// is the shortest one so far.
+constexpr int laengerAlsJedeKette = std::numeric_limits<int>::max();
 
 }
 
@@ -38,7 +41,7 @@ void Computerspieler::klassifiziere(const Spielfeld &spielfeld)
     sichereFelder.clear();
     zweierFelder.clear();
     int platz = 0;
-    for (Feld *feld : spielfeld) {
+    for (const Feld *feld : spielfeld) {
         const int c = feld->anzahlGeschlossen();
         if (c == 3)
             dreierFelder.push_back(feld);
@@ -76,9 +79,9 @@ Computerspieler::Wahl Computerspieler::waehle(const Spielfeld &spielfeld, int le
     return irgendeineSeite(spielfeld);
 }
 
-Computerspieler::Wahl Computerspieler::vervollstaendige(const std::vector<Feld *> &kandidaten)
+Computerspieler::Wahl Computerspieler::vervollstaendige(const std::vector<const Feld *> &kandidaten)
 {
-    Feld *feld = zufallsEintrag(kandidaten);
+    const Feld *feld = zufallsEintrag(kandidaten);
     return {feld, feld->freieRichtungen().front()};
 }
 
@@ -86,7 +89,7 @@ Computerspieler::Wahl Computerspieler::sichereSeite()
 {
     while (!sichereFelder.empty()) {
         const int i = zufall(sichereFelder.size());
-        Feld *feld = sichereFelder[static_cast<std::size_t>(i)];
+        const Feld *feld = sichereFelder[static_cast<std::size_t>(i)];
         std::vector<int> kandidaten{0, 1, 2, 3};
         while (!kandidaten.empty()) {
             const int j = zufall(kandidaten.size());
@@ -108,7 +111,7 @@ Computerspieler::Wahl Computerspieler::sichereSeite()
 
 Computerspieler::Wahl Computerspieler::kleinsteKette(const Spielfeld &spielfeld, int level)
 {
-    int besteGroesse = groessteKette;
+    int kuerzeste = laengerAlsJedeKette;
     int gewaehlt = 0;
     while (!zweierFelder.empty()) {
         const int platz = zufallsEintrag(zweierFelder);
@@ -121,12 +124,12 @@ Computerspieler::Wahl Computerspieler::kleinsteKette(const Spielfeld &spielfeld,
         zweierFelder.erase(std::remove_if(zweierFelder.begin(), zweierFelder.end(),
                                           [this](int p) { return kette.enthaelt(p); }),
                            zweierFelder.end());
-        if (kette.groesse() < besteGroesse) {
-            besteGroesse = kette.groesse();
+        if (kette.laenge() < kuerzeste) {
+            kuerzeste = kette.laenge();
             gewaehlt = platz;
         }
     }
-    Feld *feld = spielfeld.begin()[gewaehlt];
+    const Feld *feld = spielfeld.begin()[gewaehlt];
     return {feld, zufallsEintrag(feld->freieRichtungen())};
 }
 
@@ -134,7 +137,7 @@ Computerspieler::Wahl Computerspieler::irgendeineSeite(const Spielfeld &spielfel
 {
     // Every free side is the right or the bottom side of exactly one box.
     std::vector<Wahl> freie;
-    for (Feld *feld : spielfeld) {
+    for (const Feld *feld : spielfeld) {
         for (int d : {1, 2}) {
             if (feld->seite(d)->istFrei())
                 freie.push_back({feld, d});

@@ -18,30 +18,33 @@ class Spielfeld;
 class Computerspieler
 {
 public:
-    // A side named by one of its boxes and its direction there.
+    // A side named by one of its boxes and its direction there. The box is
+    // the read-only one of the grid that was asked; the move is made on the
+    // grid's box at the same row and column.
     struct Wahl
     {
-        Feld *feld = nullptr;
+        const Feld *feld = nullptr;
         int richtung = 0;
     };
 
     // The side to take next; a null box when no side is free.
     Wahl waehle(const Spielfeld &spielfeld, int level);
+    // Any free side, each as likely as the next; a null box when none is.
+    static Wahl irgendeineSeite(const Spielfeld &spielfeld);
 
 private:
     static bool levelZug(int level);
     void klassifiziere(const Spielfeld &spielfeld);
-    static Wahl vervollstaendige(const std::vector<Feld *> &kandidaten);
+    static Wahl vervollstaendige(const std::vector<const Feld *> &kandidaten);
     Wahl sichereSeite();
     Wahl kleinsteKette(const Spielfeld &spielfeld, int level);
-    static Wahl irgendeineSeite(const Spielfeld &spielfeld);
 
-    std::vector<Feld *> dreierFelder;
-    std::vector<Feld *> sichereFelder;
+    std::vector<const Feld *> dreierFelder;
+    std::vector<const Feld *> sichereFelder;
     // Places in the grid rather than boxes, as the chains are followed by
     // place.
     std::vector<int> zweierFelder;
-    std::vector<Feld *> uebersehen;
+    std::vector<const Feld *> uebersehen;
     Kette kette;
 };
 

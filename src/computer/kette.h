@@ -18,7 +18,8 @@ public:
     // Collects the chain that starts at the box at `start`, which has two
     // closed sides, replacing the chain collected before.
     void sammle(const Spielfeld &spielfeld, int start);
-    int groesse() const { return anzahl; }
+    // The number of boxes in the chain.
+    int laenge() const { return anzahl; }
     bool enthaelt(int platz) const { return marken[static_cast<std::size_t>(platz)] == runde; }
 
 private:

@@ -4,6 +4,7 @@
 #include "feld.h"
 
 #include "game/spiellabel.h"
+#include "geometrie.h"
 #include "seite.h"
 
 #include <QPainter>
@@ -15,11 +16,14 @@ constexpr int oben = 0;
 constexpr int rechts = 1;
 constexpr int unten = 2;
 constexpr int links = 3;
-constexpr int laenge = 40;
 }
 
 Feld::Feld(SpielLabel *label, int x, int y, Feld *linkerNachbar, Feld *obererNachbar)
-    : label(label), x(x), y(y)
+    : label(label), x(x), y(y),
+      // The grid is built row by row from the top left, every box after the
+      // boxes to its left and above it.
+      zeilenIndex(obererNachbar ? obererNachbar->zeilenIndex + 1 : 0),
+      spaltenIndex(linkerNachbar ? linkerNachbar->spaltenIndex + 1 : 0)
 {
     nachbarn[oben] = obererNachbar;
     nachbarn[links] = linkerNachbar;
@@ -59,7 +63,12 @@ int Feld::index(int richtung)
     return richtung == oben || richtung == rechts || richtung == unten ? richtung : links;
 }
 
-Feld *Feld::nachbar(int richtung) const
+Feld *Feld::nachbar(int richtung)
+{
+    return nachbarn[index(richtung)];
+}
+
+const Feld *Feld::nachbar(int richtung) const
 {
     return nachbarn[index(richtung)];
 }
@@ -73,9 +82,9 @@ bool Feld::zieheBei(int dx, int dy, int *richtung)
 {
     // The box is cut along both diagonals into four triangles, one per side.
     if (dx < dy)
-        *richtung = dy <= laenge - dx ? links : unten;
+        *richtung = dy <= Geometrie::feldKante - dx ? links : unten;
     else
-        *richtung = dy > laenge - dx ? rechts : oben;
+        *richtung = dy > Geometrie::feldKante - dx ? rechts : oben;
     return seiten[*richtung]->ziehe();
 }
 
@@ -164,7 +173,7 @@ void Feld::sperre()
 {
     {
         QPainter maler(label->bild());
-        maler.fillRect(QRect(x, y, laenge, laenge), Qt::gray);
+        maler.fillRect(QRect(x, y, Geometrie::feldKante, Geometrie::feldKante), Qt::gray);
     }
     for (Seite *s : seiten)
         s->sperre();
@@ -173,37 +182,4 @@ void Feld::sperre()
     seiten[rechts]->zeichneNeu();
     seiten[unten]->zeichneNeu();
     gesperrt = true;
-}
-
-char Feld::zustand() const
-{
-    int code = 0;
-    for (int r = oben; r <= links; ++r) {
-        if (seiten[r]->istGezogen())
-            code |= 1 << r;
-    }
-    if (istGeschlossen())
-        code |= 16;
-    if (vomMenschen)
-        code |= 32;
-    if (gesperrt)
-        code |= 64;
-    return static_cast<char>(code);
-}
-
-void Feld::setzeZustand(char code)
-{
-    const int bits = static_cast<unsigned char>(code);
-    for (int r = oben; r <= links; ++r) {
-        // A side already taken through the neighbour's code is closed, and
-        // ziehe() leaves it alone.
-        if (bits & (1 << r))
-            seiten[r]->ziehe();
-    }
-    if (bits & 64) {
-        sperre();
-    } else if (bits & 16) {
-        vomMenschen = (bits & 32) != 0;
-        zeichneBesitzer(vomMenschen);
-    }
 }

@@ -21,7 +21,8 @@ public:
     Feld(const Feld &) = delete;
     Feld &operator=(const Feld &) = delete;
 
-    Feld *nachbar(int richtung) const;
+    Feld *nachbar(int richtung);
+    const Feld *nachbar(int richtung) const;
     Seite *seite(int richtung) const;
     bool zieheBei(int dx, int dy, int *richtung);
     void zieheSeite(int richtung);
@@ -35,13 +36,15 @@ public:
     void loescheBesitzer(bool mensch);
     void sperre();
     bool istGesperrt() const { return gesperrt; }
-    bool istVomMenschen() const { return vomMenschen; }
 
+    // The box's place in the grid, counted from 0 at the top left.
+    int zeile() const { return zeilenIndex; }
+    int spalte() const { return spaltenIndex; }
+
+    // The box as a saved game holds it, one byte, and restored from that
+    // byte. Both are defined with the saved game, which names the bits.
     char zustand() const;
     void setzeZustand(char code);
-
-    int pixelX() const { return x; }
-    int pixelY() const { return y; }
 
 private:
     static int index(int richtung);
@@ -49,6 +52,8 @@ private:
     SpielLabel *label;
     int x;
     int y;
+    int zeilenIndex;
+    int spaltenIndex;
     std::array<Seite *, 4> seiten{};
     std::array<Feld *, 4> nachbarn{};
     bool gesperrt = false;

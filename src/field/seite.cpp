@@ -4,6 +4,7 @@
 #include "seite.h"
 
 #include "game/spiellabel.h"
+#include "geometrie.h"
 
 #include <QLine>
 #include <QPainter>
@@ -12,9 +13,8 @@
 
 #include <algorithm>
 
-namespace {
-constexpr int laenge = 40;
-}
+// A side runs from one dot of its box to the next.
+using Geometrie::feldKante;
 
 Seite::Seite(SpielLabel *label, int x, int y, int lage)
     : label(label), x(x), y(y), lage(lage), farbe(Qt::black)
@@ -27,19 +27,19 @@ void Seite::zeichne(int farbe, int breite) const
     QLine linie;
     switch (lage) {
     case 0:
-        linie = QLine(x, y, x + laenge, y);
+        linie = QLine(x, y, x + feldKante, y);
         break;
     case 1:
         // A free right side stops one pixel short of both dots, so the dots
         // keep showing black between light-gray sides.
-        linie = farbe == Qt::lightGray ? QLine(x + laenge, y + 1, x + laenge, y + laenge - 1)
-                                       : QLine(x + laenge, y, x + laenge, y + laenge);
+        linie = farbe == Qt::lightGray ? QLine(x + feldKante, y + 1, x + feldKante, y + feldKante - 1)
+                                       : QLine(x + feldKante, y, x + feldKante, y + feldKante);
         break;
     case 2:
-        linie = QLine(x, y + laenge, x + laenge, y + laenge);
+        linie = QLine(x, y + feldKante, x + feldKante, y + feldKante);
         break;
     default:
-        linie = QLine(x, y, x, y + laenge);
+        linie = QLine(x, y, x, y + feldKante);
         break;
     }
     {
@@ -141,8 +141,8 @@ void Seite::zeichneSchwarzeUeber(const std::vector<const Seite *> &seiten)
 
 std::pair<QPoint, QPoint> Seite::endpunkte() const
 {
-    const QPoint anfang(x + (lage == 1 ? laenge : 0), y + (lage == 2 ? laenge : 0));
-    return {anfang, anfang + (lage % 2 ? QPoint(0, laenge) : QPoint(laenge, 0))};
+    const QPoint anfang(x + (lage == 1 ? feldKante : 0), y + (lage == 2 ? feldKante : 0));
+    return {anfang, anfang + (lage % 2 ? QPoint(0, feldKante) : QPoint(feldKante, 0))};
 }
 
 std::vector<const Seite *> Seite::beruehrendeSeiten() const

@@ -11,8 +11,8 @@
 
 class SpielLabel;
 
-// One side of a box, 40 pixels long. A side between two boxes is a single
-// object shared by both, so taking it counts for both boxes.
+// One side of a box, as long as the box is wide. A side between two boxes is
+// a single object shared by both, so taking it counts for both boxes.
 class Seite
 {
 public:

@@ -61,19 +61,29 @@ Feld **Spielfeld::end()
     return felder.data() + felder.size();
 }
 
-Feld *const *Spielfeld::begin() const
+const Feld *const *Spielfeld::begin() const
 {
     return felder.data();
 }
 
-Feld *const *Spielfeld::end() const
+const Feld *const *Spielfeld::end() const
 {
     return felder.data() + felder.size();
 }
 
-Feld *Spielfeld::feld(int zeile, int spalte) const
+Feld *Spielfeld::feld(int zeile, int spalte)
 {
-    return enthaelt(zeile, spalte) ? felder[static_cast<std::size_t>(zeile * spalten + spalte)] : nullptr;
+    return enthaelt(zeile, spalte) ? felder[platz(zeile, spalte)] : nullptr;
+}
+
+const Feld *Spielfeld::feld(int zeile, int spalte) const
+{
+    return enthaelt(zeile, spalte) ? felder[platz(zeile, spalte)] : nullptr;
+}
+
+std::size_t Spielfeld::platz(int zeile, int spalte) const
+{
+    return static_cast<std::size_t>(zeile * spalten + spalte);
 }
 
 bool Spielfeld::enthaelt(int zeile, int spalte) const

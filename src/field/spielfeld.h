@@ -4,6 +4,7 @@
 #ifndef PUNKTFELD_SPIELFELD_H
 #define PUNKTFELD_SPIELFELD_H
 
+#include <cstddef>
 #include <vector>
 
 class Feld;
@@ -24,8 +25,9 @@ public:
     Feld **zeile(int i);
     Feld **begin();
     Feld **end();
-    Feld *const *begin() const;
-    Feld *const *end() const;
+    // A grid that may only be read hands out boxes that may only be read.
+    const Feld *const *begin() const;
+    const Feld *const *end() const;
 
     // Board sizes by index: 0 small (6 x 5), 1 medium (13 x 11), 2 large
     // (22 x 15); any other index means the large board.
@@ -33,12 +35,14 @@ public:
     static int zeilenFuer(int groesse);
 
     // The box at a row and column, or null outside the grid.
-    Feld *feld(int zeile, int spalte) const;
+    Feld *feld(int zeile, int spalte);
+    const Feld *feld(int zeile, int spalte) const;
     int zeilenAnzahl() const { return zeilen; }
     int spaltenAnzahl() const { return spalten; }
 
 private:
     bool enthaelt(int zeile, int spalte) const;
+    std::size_t platz(int zeile, int spalte) const;
     void loesche();
 
     int zeilen = 0;

@@ -4,26 +4,25 @@
 #include "spiellabel.h"
 
 #include "field/feld.h"
+#include "field/geometrie.h"
 #include "field/seite.h"
 #include "field/zufallsform.h"
+#include "savegame/spieldatei.h"
 #include "savegame/spielstand.h"
+#include "savegame/zustandscode.h"
 #include "shell/mainwindow.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPixmap>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cstdlib>
 #include <ctime>
 
-namespace {
-constexpr int feldGroesse = 40;
-}
+using Geometrie::feldKante;
 
 SpielLabel::SpielLabel(MainWindow *parent)
     : QLabel(parent), hauptfenster(parent), blinkTimer(this), computerTimer(this)
@@ -47,14 +46,14 @@ void SpielLabel::neuesSpiel(int groesse, bool zufallsform)
 {
     blinkTimer.stop();
     computerTimer.stop();
-    blinkZaehler = 0;
+    blinkSchritt = Blinkschritt::aus;
     neueFelder.clear();
 
     const int spalten = Spielfeld::spaltenFuer(groesse);
     const int zeilen = Spielfeld::zeilenFuer(groesse);
     anzahlFelder = spalten * zeilen;
-    bildBreite = feldGroesse * spalten + 3;
-    bildHoehe = feldGroesse * zeilen + 4;
+    bildBreite = Geometrie::bildBreite(spalten);
+    bildHoehe = Geometrie::bildHoehe(zeilen);
     resize(bildBreite, bildHoehe);
 
     // Painted in the board's own coordinates, the picture has as many pixels
@@ -72,7 +71,8 @@ void SpielLabel::neuesSpiel(int groesse, bool zufallsform)
         for (int c = 0; c < spalten; ++c) {
             Feld *links = c > 0 ? spielfeld.zeile(r)[c - 1] : nullptr;
             Feld *oben = r > 0 ? spielfeld.zeile(r - 1)[c] : nullptr;
-            spielfeld.zeile(r)[c] = new Feld(this, 1 + feldGroesse * c, 2 + feldGroesse * r, links, oben);
+            const QPoint ecke = Geometrie::ecke(r, c);
+            spielfeld.zeile(r)[c] = new Feld(this, ecke.x(), ecke.y(), links, oben);
         }
     }
     if (zufallsform && groesse == 1)
@@ -134,13 +134,18 @@ void SpielLabel::computerPunkt(bool dazu)
 void SpielLabel::zeigeStatus()
 {
     fertig = punkteMensch + punkteComputer == anzahlFelder;
-    QString text = QStringLiteral("Mensch: ") + QString::number(punkteMensch) + QStringLiteral(", Computer: ")
-        + QString::number(punkteComputer);
-    if (fertig)
+    hauptfenster->setzeStatusText(
+        statuszeile(QString::number(punkteMensch), QString::number(punkteComputer), fertig, menschAmZug));
+}
+
+QString SpielLabel::statuszeile(const QString &mensch, const QString &computer, bool spielVorbei, bool menschZieht)
+{
+    QString text = QStringLiteral("Mensch: ") + mensch + QStringLiteral(", Computer: ") + computer;
+    if (spielVorbei)
         text += QStringLiteral(", fertig");
-    else if (menschAmZug)
+    else if (menschZieht)
         text += QStringLiteral(", du bist dran");
-    hauptfenster->setzeStatusText(text);
+    return text;
 }
 
 void SpielLabel::merkeZug(Zug zug)
@@ -172,15 +177,15 @@ void SpielLabel::mousePressEvent(QMouseEvent *event)
 {
     if (!menschAmZug || event->button() != Qt::LeftButton)
         return;
-    if (blinkZaehler != 0 || fertig)
+    if (blinkSchritt != Blinkschritt::aus || fertig)
         return;
     if (verlauf.verwirfWiederholung())
         zeigeAktionen();
 
-    const int x = event->x() - 1;
-    const int y = event->y() - 2;
-    const int spalte = x / feldGroesse;
-    const int zeile = y / feldGroesse;
+    const int x = event->x() - Geometrie::ursprungX;
+    const int y = event->y() - Geometrie::ursprungY;
+    const int spalte = x / feldKante;
+    const int zeile = y / feldKante;
     // The last two pixel columns and rows of the picture lie beyond the
     // last box; such presses address nothing.
     Feld *feld = spielfeld.feld(zeile, spalte);
@@ -188,7 +193,7 @@ void SpielLabel::mousePressEvent(QMouseEvent *event)
         return;
 
     int richtung = 0;
-    if (!feld->zieheBei(x - feldGroesse * spalte, y - feldGroesse * zeile, &richtung)) {
+    if (!feld->zieheBei(x - feldKante * spalte, y - feldKante * zeile, &richtung)) {
         starteBlink(feld->seite(richtung), true);
         return;
     }
@@ -216,9 +221,9 @@ void SpielLabel::starteBlink(Seite *seite, bool rot)
     blinkRot = rot;
     if (rot) {
         seite->markiere(true);
-        blinkZaehler = 1;
+        blinkSchritt = Blinkschritt::zeigen;
     } else {
-        blinkZaehler = 2;
+        blinkSchritt = Blinkschritt::markieren;
     }
     blinkTimer.start();
 }
@@ -227,26 +232,28 @@ void SpielLabel::starteBlink(Seite *seite, bool rot)
 // forward; it is shown as it is before the board changes under it.
 void SpielLabel::beendeBlink()
 {
-    if (blinkZaehler == 0)
+    if (blinkSchritt == Blinkschritt::aus)
         return;
     blinkTimer.stop();
-    blinkZaehler = 0;
+    blinkSchritt = Blinkschritt::aus;
     letzteSeite->zeigeWieder();
 }
 
 void SpielLabel::blinkeMitSeite()
 {
-    if (blinkZaehler == 0 || !letzteSeite)
+    if (blinkSchritt == Blinkschritt::aus || !letzteSeite)
         return;
-    if (blinkZaehler % 2 == 1)
-        letzteSeite->zeigeWieder();
-    else
+    if (blinkSchritt == Blinkschritt::markieren) {
         letzteSeite->markiere(blinkRot);
-    if (++blinkZaehler != 4) {
+        blinkSchritt = Blinkschritt::zuletztZeigen;
+    } else {
+        letzteSeite->zeigeWieder();
+        blinkSchritt = blinkSchritt == Blinkschritt::zeigen ? Blinkschritt::markieren : Blinkschritt::aus;
+    }
+    if (blinkSchritt != Blinkschritt::aus) {
         blinkTimer.start();
         return;
     }
-    blinkZaehler = 0;
     if (menschAmZug)
         return;
 
@@ -266,7 +273,7 @@ void SpielLabel::blinkeMitSeite()
 
 void SpielLabel::computerZug()
 {
-    if (menschAmZug || fertig || blinkZaehler != 0)
+    if (menschAmZug || fertig || blinkSchritt != Blinkschritt::aus)
         return;
     const Computerspieler::Wahl wahl = computerspieler.waehle(spielfeld, level);
     if (!wahl.feld) {
@@ -276,15 +283,16 @@ void SpielLabel::computerZug()
         zeigeStatus();
         return;
     }
+    Feld *gewaehlt = spielfeld.feld(wahl.feld->zeile(), wahl.feld->spalte());
     // The boxes are marked when the blink ends; they count as completed
     // by this side, the chosen box first.
-    for (Feld *feld : {wahl.feld, wahl.feld->nachbar(wahl.richtung)}) {
+    for (Feld *feld : {gewaehlt, gewaehlt->nachbar(wahl.richtung)}) {
         if (feld && feld->anzahlGeschlossen() == 3)
             neueFelder.push_back(feld);
     }
-    wahl.feld->zieheSeite(wahl.richtung);
-    merkeSeite(false, wahl.feld->seite(wahl.richtung));
-    starteBlink(wahl.feld->seite(wahl.richtung), false);
+    gewaehlt->zieheSeite(wahl.richtung);
+    merkeSeite(false, gewaehlt->seite(wahl.richtung));
+    starteBlink(gewaehlt->seite(wahl.richtung), false);
 }
 
 void SpielLabel::rueckgaengig()
@@ -340,18 +348,7 @@ void SpielLabel::speichern(int groesse, bool speichernUnter)
 
 bool SpielLabel::schreibeDatei(const QString &name, int groesse) const
 {
-    const QByteArray daten = Spielstand::schreibe(groesse, level, menschAmZug, spielfeld);
-    // Unbuffered, so that a failing write shows in write() itself and never
-    // only in a final flush that commit() would not report. The old file is
-    // replaced only by a completely written new one.
-    QSaveFile datei(name);
-    if (!datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    if (datei.write(daten) != daten.size() || !datei.flush()) {
-        datei.cancelWriting();
-        return false;
-    }
-    return datei.commit();
+    return Spieldatei::schreibe(name, Spielstand::schreibe(groesse, level, menschAmZug, spielfeld));
 }
 
 void SpielLabel::oeffnen()
@@ -368,26 +365,19 @@ void SpielLabel::oeffnen()
 
 bool SpielLabel::ladeDatei(const QString &name)
 {
-    QFile datei(name);
-    if (!datei.open(QIODevice::ReadOnly))
+    const std::optional<Spielstand> stand = Spieldatei::lies(name);
+    if (!stand)
         return false;
-    // Bytes after the last box are never used, so even a huge file costs no
-    // more than the largest board.
-    if (!ladeSpielstand(datei.read(Spielstand::groessteLaenge())))
-        return false;
+    ladeSpielstand(*stand);
     dateiName = name;
     return true;
 }
 
-bool SpielLabel::ladeSpielstand(const QByteArray &daten)
+void SpielLabel::ladeSpielstand(const Spielstand &stand)
 {
-    const std::optional<Spielstand> stand = Spielstand::lies(daten);
-    if (!stand)
-        return false;
-
-    hauptfenster->setzeGroesse(stand->groesse(), false, true);
-    hauptfenster->setzeLevel(stand->level());
-    menschAmZug = stand->menschAmZug();
+    hauptfenster->setzeGroesse(stand.groesse(), false, true);
+    hauptfenster->setzeLevel(stand.level());
+    menschAmZug = stand.menschAmZug();
     // Every restored side and symbol paints itself; the board is shown once
     // it is complete, as after building a new grid. The holes come first, as
     // on a new board, so that a side taken beside a hole is drawn over the
@@ -396,8 +386,8 @@ bool SpielLabel::ladeSpielstand(const QByteArray &daten)
     for (const bool loecher : {true, false}) {
         int index = 0;
         for (Feld *feld : spielfeld) {
-            const char code = stand->felder().at(index++);
-            if (((code & 64) != 0) == loecher)
+            const char code = stand.felder().at(index++);
+            if (((code & Zustandscode::gesperrt) != 0) == loecher)
                 feld->setzeZustand(code);
         }
     }
@@ -410,7 +400,6 @@ bool SpielLabel::ladeSpielstand(const QByteArray &daten)
         computerTimer.start();
     else
         computerTimer.stop();
-    return true;
 }
 
 void SpielLabel::warnung(const QString &text)

@@ -20,6 +20,7 @@ class MainWindow;
 class QMouseEvent;
 class QPixmap;
 class Seite;
+class Spielstand;
 
 // The board widget. It owns one game at a time: the board picture, the grid,
 // the scores, whose turn it is, the two timers that pace the game and the
@@ -44,6 +45,13 @@ public:
     int breite() const { return bildBreite; }
     int hoehe() const { return bildHoehe; }
     const Spielfeld &brett() const { return spielfeld; }
+    // The grid to change directly, past the turns and the history: for
+    // setting up a position.
+    Spielfeld &brett() { return spielfeld; }
+
+    // The status line: both scores as written, then ", fertig" when the game
+    // is over or ", du bist dran" when the human is to move.
+    static QString statuszeile(const QString &mensch, const QString &computer, bool spielVorbei, bool menschZieht);
 
     void menschPunkt(bool dazu);
     void computerPunkt(bool dazu);
@@ -72,8 +80,19 @@ private:
     void merkeSeite(bool mensch, Seite *seite);
     void starteBlink(Seite *seite, bool rot);
     void beendeBlink();
-    bool ladeSpielstand(const QByteArray &daten);
+    void ladeSpielstand(const Spielstand &stand);
     void warnung(const QString &text);
+
+    // What the next step of a blink shows. A refused side is red at once
+    // and then goes through all three steps; the computer's side is drawn
+    // as taken and starts at `markieren`.
+    enum class Blinkschritt
+    {
+        aus,
+        zeigen,
+        markieren,
+        zuletztZeigen,
+    };
 
     MainWindow *hauptfenster;
     std::unique_ptr<QPixmap> spielBild;
@@ -88,7 +107,7 @@ private:
     QTimer computerTimer;
     Seite *letzteSeite = nullptr;
     std::vector<Feld *> neueFelder;
-    int blinkZaehler = 0;
+    Blinkschritt blinkSchritt = Blinkschritt::aus;
     bool blinkRot = false;
     bool menschAmZug = true;
     int punkteMensch = 0;

@@ -5,14 +5,14 @@
 
 #include "field/feld.h"
 #include "field/spielfeld.h"
+#include "zustandscode.h"
 
 #include <algorithm>
 
 namespace {
 
+// The board size, the computer's level and whose turn it is.
 constexpr int kopfLaenge = 3;
-constexpr int bitGeschlossen = 16;
-constexpr int bitGesperrt = 64;
 
 int bits(const QByteArray &codes, int index)
 {
@@ -26,9 +26,9 @@ Spielstand::Spielstand(int groesse, int level, bool menschAmZug, QByteArray code
 {
 }
 
-int Spielstand::groessteLaenge()
+int Spielstand::laenge(int groesse)
 {
-    return kopfLaenge + Spielfeld::spaltenFuer(2) * Spielfeld::zeilenFuer(2);
+    return kopfLaenge + Spielfeld::spaltenFuer(groesse) * Spielfeld::zeilenFuer(groesse);
 }
 
 std::optional<Spielstand> Spielstand::lies(const QByteArray &daten)
@@ -37,14 +37,13 @@ std::optional<Spielstand> Spielstand::lies(const QByteArray &daten)
         return std::nullopt;
     const int groesseByte = static_cast<unsigned char>(daten.at(0));
     const int groesse = groesseByte <= 2 ? groesseByte : 0;
-    const int anzahl = Spielfeld::spaltenFuer(groesse) * Spielfeld::zeilenFuer(groesse);
-    if (daten.size() < kopfLaenge + anzahl)
+    if (daten.size() < laenge(groesse))
         return std::nullopt;
     // The level byte is kept within the levels the menu offers, so that the
     // marked level and the level played agree.
     const int level = std::clamp(static_cast<int>(static_cast<unsigned char>(daten.at(1))), 1, 5);
     const bool menschAmZug = daten.at(2) != 0;
-    QByteArray codes = daten.mid(kopfLaenge, anzahl);
+    QByteArray codes = daten.mid(kopfLaenge, laenge(groesse) - kopfLaenge);
     if (!istStimmig(groesse, codes))
         return std::nullopt;
     return Spielstand(groesse, level, menschAmZug, std::move(codes));
@@ -54,7 +53,7 @@ bool Spielstand::istStimmig(int groesse, const QByteArray &codes)
 {
     const int spalten = Spielfeld::spaltenFuer(groesse);
     const int zeilen = Spielfeld::zeilenFuer(groesse);
-    auto gesperrt = [&](int r, int c) { return (bits(codes, r * spalten + c) & bitGesperrt) != 0; };
+    auto gesperrt = [&](int r, int c) { return (bits(codes, r * spalten + c) & Zustandscode::gesperrt) != 0; };
     // A side is closed when it lies on the frame, when either of its boxes
     // records it as taken, or when either of its boxes is blocked.
     auto geschlossen = [&](int r, int c, int richtung) {
@@ -65,8 +64,8 @@ bool Spielstand::istStimmig(int groesse, const QByteArray &codes)
         if (nr < 0 || nr >= zeilen || nc < 0 || nc >= spalten)
             return true;
         const int gegenRichtung = (richtung + 2) % 4;
-        return (bits(codes, r * spalten + c) & (1 << richtung)) != 0
-            || (bits(codes, nr * spalten + nc) & (1 << gegenRichtung)) != 0 || gesperrt(r, c) || gesperrt(nr, nc);
+        return (bits(codes, r * spalten + c) & Zustandscode::gezogen(richtung)) != 0
+            || (bits(codes, nr * spalten + nc) & Zustandscode::gezogen(gegenRichtung)) != 0 || gesperrt(r, c) || gesperrt(nr, nc);
     };
     for (int r = 0; r < zeilen; ++r) {
         for (int c = 0; c < spalten; ++c) {
@@ -75,7 +74,7 @@ bool Spielstand::istStimmig(int groesse, const QByteArray &codes)
             bool alleZu = true;
             for (int richtung = 0; richtung < 4; ++richtung)
                 alleZu = alleZu && geschlossen(r, c, richtung);
-            const bool alsZuGespeichert = (bits(codes, r * spalten + c) & bitGeschlossen) != 0;
+            const bool alsZuGespeichert = (bits(codes, r * spalten + c) & Zustandscode::geschlossen) != 0;
             if (alleZu != alsZuGespeichert)
                 return false;
         }

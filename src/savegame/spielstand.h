@@ -20,8 +20,8 @@ public:
     static std::optional<Spielstand> lies(const QByteArray &daten);
     static QByteArray schreibe(int groesse, int level, bool menschAmZug, const Spielfeld &spielfeld);
 
-    // The length of a saved large board, the longest file that is read.
-    static int groessteLaenge();
+    // The number of bytes a saved game of that board size holds.
+    static int laenge(int groesse);
 
     int groesse() const { return brettGroesse; }
     int level() const { return computerLevel; }

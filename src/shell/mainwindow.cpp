@@ -76,7 +76,7 @@ int MainWindow::breitesteStatuszeile()
     int breite = 0;
     for (char ziffer = '0'; ziffer <= '9'; ++ziffer) {
         const QString zahl(stellen, QLatin1Char(ziffer));
-        statusLabel.setText(QStringLiteral("Mensch: %1, Computer: %1, du bist dran").arg(zahl));
+        statusLabel.setText(SpielLabel::statuszeile(zahl, zahl, false, true));
         breite = std::max(breite, statusLabel.sizeHint().width());
     }
     statusLabel.setText(text);

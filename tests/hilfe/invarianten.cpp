@@ -5,12 +5,12 @@
 
 #include "field/feld.h"
 #include "game/spiellabel.h"
-#include "savegame/spielstand.h"
+#include "savegame/spieldatei.h"
+#include "savegame/zustandscode.h"
 #include "shell/mainwindow.h"
 #include "spieltreiber.h"
 #include "stellung.h"
 
-#include <QFile>
 #include <QRegularExpression>
 
 namespace Invarianten {
@@ -27,7 +27,7 @@ QString pruefe(const MainWindow &fenster)
     for (const Feld *f : Stellung::spiel(fenster).brett()) {
         imSpiel += !f->istGesperrt();
         geschlossen += !f->istGesperrt() && f->istGeschlossen();
-        vomMenschen += f->istVomMenschen();
+        vomMenschen += (f->zustand() & Zustandscode::vomMenschen) != 0;
     }
     // Boxes the computer has just completed are marked when its blink ends.
     const bool menschZieht = teile.captured(3) == ", du bist dran";
@@ -45,17 +45,14 @@ QString pruefeBild(const MainWindow &fenster, MainWindow &nachbau, const QString
     const SpielLabel &spiel = Stellung::spiel(fenster);
     if (Spieltreiber::laeuft(spiel))
         return {};
-    // 6, 13 or 22 columns: size 0, 1 or 2.
-    if (!spiel.schreibeDatei(datei, spiel.brett().spaltenAnzahl() / 8) || !Stellung::spiel(nachbau).ladeDatei(datei))
+    if (!spiel.schreibeDatei(datei, Stellung::groesse(fenster)) || !Stellung::spiel(nachbau).ladeDatei(datei))
         return "the game cannot be saved and opened again";
     return Stellung::bild(spiel) == Stellung::bild(Stellung::spiel(nachbau)) ? QString() : "the picture differs from the saved game's";
 }
 
 QString pruefeDatei(MainWindow &fenster, const QString &name)
 {
-    QFile datei(name);
-    const std::optional<Spielstand> stand =
-        Spielstand::lies(datei.open(QIODevice::ReadOnly) ? datei.read(Spielstand::groessteLaenge()) : QByteArray());
+    const std::optional<Spielstand> stand = Spieldatei::lies(name);
     const QVariantList vorher = abbild(fenster);
     const bool angenommen = Stellung::spiel(fenster).ladeDatei(name);
     if (angenommen != stand.has_value())

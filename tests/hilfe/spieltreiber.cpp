@@ -4,15 +4,12 @@
 #include "spieltreiber.h"
 
 #include "field/feld.h"
-#include "field/seite.h"
 #include "game/spiellabel.h"
 #include "stellung.h"
 
 #include <QTimer>
 
 #include <algorithm>
-#include <cstdlib>
-#include <vector>
 
 namespace Spieltreiber {
 
@@ -40,22 +37,9 @@ void computerRunde(SpielLabel &label)
     }
 }
 
-Wahl freieSeite(const Spielfeld &brett)
-{
-    // Every free side is the right or the bottom side of exactly one box.
-    std::vector<Wahl> freie;
-    for (Feld *feld : brett) {
-        for (int richtung : {1, 2}) {
-            if (feld->seite(richtung)->istFrei())
-                freie.push_back({feld, richtung});
-        }
-    }
-    return freie.empty() ? Wahl{} : freie[static_cast<std::size_t>(std::rand()) % freie.size()];
-}
-
 QPoint druckpunkt(const Wahl &wahl)
 {
-    return Stellung::druckpunkt((wahl.feld->pixelY() - 2) / 40, (wahl.feld->pixelX() - 1) / 40, wahl.richtung);
+    return Stellung::druckpunkt(wahl.feld->zeile(), wahl.feld->spalte(), wahl.richtung);
 }
 
 void spiele(SpielLabel &label, const std::function<Wahl()> &waehle, int zuege)

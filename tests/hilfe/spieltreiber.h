@@ -11,7 +11,6 @@
 #include <functional>
 
 class SpielLabel;
-class Spielfeld;
 
 // Plays games on a board widget as fast as they go: a due blink step or
 // computer move runs at once instead of when its timer runs out, and the
@@ -26,8 +25,7 @@ bool laeuft(const SpielLabel &label);
 bool schritt(SpielLabel &label);
 // Steps until nothing is due: the computer's turn and every blink are over.
 void computerRunde(SpielLabel &label);
-// A free side chosen with rand(); a null box when none is free.
-Wahl freieSeite(const Spielfeld &brett);
+// A press position that picks the side.
 QPoint druckpunkt(const Wahl &wahl);
 // Plays until no side is free, at most `zuege` presses of the human.
 void spiele(SpielLabel &label, const std::function<Wahl()> &waehle, int zuege = 100000);

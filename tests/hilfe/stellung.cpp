@@ -4,6 +4,7 @@
 #include "stellung.h"
 
 #include "field/feld.h"
+#include "field/geometrie.h"
 #include "field/seite.h"
 #include "game/spiellabel.h"
 #include "shell/mainwindow.h"
@@ -35,12 +36,22 @@ QStringList fett(const MainWindow &fenster)
     return namen;
 }
 
+int groesse(const MainWindow &fenster)
+{
+    const QStringList groessen{"actionKlein", "actionMittel", "actionGross"};
+    for (const QString &name : fett(fenster)) {
+        if (groessen.contains(name))
+            return groessen.indexOf(name);
+    }
+    return -1;
+}
+
 void setze(SpielLabel &label, const QString &zeichnung)
 {
     QStringList zeilen = zeichnung.split('\n');
     while (!zeilen.isEmpty() && zeilen.first().trimmed().isEmpty())
         zeilen.removeFirst();
-    const Spielfeld &brett = label.brett();
+    Spielfeld &brett = label.brett();
     // Holes first, as in a game, so that sides taken beside them paint over
     // their gray where they meet.
     for (bool loecher : {true, false}) {
@@ -77,7 +88,7 @@ QByteArray zustand(const SpielLabel &label)
 QPoint druckpunkt(int zeile, int spalte, int richtung)
 {
     static const QPoint abstand[4] = {{20, 6}, {34, 20}, {20, 34}, {6, 20}};
-    return QPoint(1 + 40 * spalte, 2 + 40 * zeile) + abstand[richtung & 3];
+    return Geometrie::ecke(zeile, spalte) + abstand[richtung & 3];
 }
 
 void druecke(SpielLabel &label, QPoint punkt, Qt::MouseButton taste)

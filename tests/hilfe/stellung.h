@@ -32,6 +32,8 @@ inline bool aktiv(const MainWindow &fenster, const QString &aktion) { return fen
 inline void loese(const MainWindow &fenster, const QString &aktion) { fenster.findChild<QAction *>(aktion)->trigger(); }
 // The object names of the actions shown in bold: the chosen size and level.
 QStringList fett(const MainWindow &fenster);
+// The board size the menu marks: 0 small, 1 medium, 2 large.
+int groesse(const MainWindow &fenster);
 
 // Blocks the boxes drawn as "##", takes the sides drawn closed and marks the
 // owners, through the grid's own operations; the frame stays closed whatever
