@@ -1,0 +1,335 @@
+// SPDX-FileCopyrightText: 2026 The Punktfeld developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "endspielsuche.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int unendlich = 10000;
+
+// The number of the lowest set bit of a non-zero mask.
+int niedrigstesBit(std::uint64_t maske)
+{
+    static constexpr int debruijn[64] = {
+        0,  1,  48, 2,  57, 49, 28, 3,  61, 58, 50, 42, 38, 29, 17, 4,  62, 55, 59, 36, 53, 51,
+        43, 22, 45, 39, 33, 30, 24, 18, 12, 5,  63, 47, 56, 27, 60, 41, 37, 16, 54, 35, 52, 21,
+        44, 32, 23, 11, 46, 26, 40, 15, 34, 20, 31, 10, 25, 14, 19, 9,  13, 8,  7,  6};
+    return debruijn[((maske & (~maske + 1)) * 0x03F79D71B4CB0A89ull) >> 58];
+}
+
+} // namespace
+
+Endspielsuche::Endspielsuche(const Lage &lage, Uhr::time_point frist, const std::atomic<bool> *abbruch)
+    : frist(frist),
+      abbruch(abbruch)
+{
+    seitenZahl = lage.freieSeiten();
+    passend = seitenZahl <= hoechstensSeiten;
+    if (!passend)
+        return;
+    std::vector<int> kastenNr(static_cast<std::size_t>(lage.zeilen() * lage.spalten()), -1);
+    auto nummer = [&](int platz) {
+        int &nr = kastenNr[static_cast<std::size_t>(platz)];
+        if (nr < 0) {
+            nr = kastenZahl++;
+            kastenSeiten.push_back(0);
+            frei.push_back(4 - lage.geschlosseneSeiten(platz));
+        }
+        return nr;
+    };
+    for (int s = 0; s < lage.seitenAnzahl(); ++s) {
+        if (!lage.istFrei(s))
+            continue;
+        int a = -1;
+        int b = -1;
+        lage.felderAn(s, a, b);
+        const int i = static_cast<int>(lageSeite.size());
+        lageSeite.push_back(s);
+        kastenA.push_back(nummer(a));
+        kastenB.push_back(nummer(b));
+        kastenSeiten[static_cast<std::size_t>(kastenA.back())] |= std::uint64_t(1) << i;
+        kastenSeiten[static_cast<std::size_t>(kastenB.back())] |= std::uint64_t(1) << i;
+        freiMaske |= std::uint64_t(1) << i;
+    }
+    offen = lage.offeneFelder();
+    // Most searches visit few positions: the table starts small, so that
+    // making it costs little, and grows when it fills up.
+    tabelle.assign(std::size_t(1) << 12, Eintrag());
+    tabellenMaske = tabelle.size() - 1;
+}
+
+bool Endspielsuche::zeitUm()
+{
+    if (abgebrochen)
+        return true;
+    if ((++knoten & 1023) == 0) {
+        if ((abbruch && abbruch->load(std::memory_order_relaxed)) || Uhr::now() >= frist)
+            abgebrochen = true;
+    }
+    return abgebrochen;
+}
+
+std::size_t Endspielsuche::platzFuer(std::uint64_t schluessel) const
+{
+    std::uint64_t h = schluessel * 0x9E3779B97F4A7C15ull;
+    h ^= h >> 29;
+    return static_cast<std::size_t>(h & tabellenMaske);
+}
+
+Endspielsuche::Eintrag &Endspielsuche::eintrag(std::uint64_t schluessel)
+{
+    return tabelle[platzFuer(schluessel)];
+}
+
+void Endspielsuche::wachse()
+{
+    std::vector<Eintrag> alt(tabelle.size() * 2);
+    alt.swap(tabelle);
+    tabellenMaske = tabelle.size() - 1;
+    belegt = 0;
+    for (const Eintrag &e : alt) {
+        if (e.schluessel == 0)
+            continue;
+        Eintrag &ziel = tabelle[platzFuer(e.schluessel)];
+        if (ziel.schluessel == 0)
+            ++belegt;
+        ziel = e;
+    }
+}
+
+int Endspielsuche::ziehe(int s)
+{
+    freiMaske &= ~(std::uint64_t(1) << s);
+    int fertig = 0;
+    if (--frei[static_cast<std::size_t>(kastenA[s])] == 0)
+        ++fertig;
+    if (--frei[static_cast<std::size_t>(kastenB[s])] == 0)
+        ++fertig;
+    offen -= fertig;
+    return fertig;
+}
+
+void Endspielsuche::nimmZurueck(int s)
+{
+    freiMaske |= std::uint64_t(1) << s;
+    if (frei[static_cast<std::size_t>(kastenA[s])]++ == 0)
+        ++offen;
+    if (frei[static_cast<std::size_t>(kastenB[s])]++ == 0)
+        ++offen;
+}
+
+int Endspielsuche::freieSeiteVon(int k) const
+{
+    const std::uint64_t m = kastenSeiten[static_cast<std::size_t>(k)] & freiMaske;
+    return m ? niedrigstesBit(m) : -1;
+}
+
+int Endspielsuche::sichererFang() const
+{
+    // Taking a box is never wrong when the box behind it does not continue a
+    // chain: either it falls with it, or it keeps three or four free sides.
+    for (int k = 0; k < kastenZahl; ++k) {
+        if (frei[static_cast<std::size_t>(k)] != 1)
+            continue;
+        const int s = freieSeiteVon(k);
+        if (frei[static_cast<std::size_t>(andererKasten(s, k))] != 2)
+            return s;
+    }
+    return -1;
+}
+
+bool Endspielsuche::ablehnenErlaubt(int k, int &seite) const
+{
+    // Box k can be taken and the box n behind it has one more free side t.
+    // Drawing t hands over k and n, and is worth trying only when that is all
+    // it hands over: at the end of a chain (the box beyond t keeps two free
+    // sides or more) or of a loop (the box beyond t and the last box form a
+    // second pair).
+    const int s = freieSeiteVon(k);
+    const int n = andererKasten(s, k);
+    const std::uint64_t rest = kastenSeiten[static_cast<std::size_t>(n)] & freiMaske & ~(std::uint64_t(1) << s);
+    const int t = niedrigstesBit(rest);
+    const int m = andererKasten(t, n);
+    int nehmbar = 0;
+    for (int j = 0; j < kastenZahl; ++j) {
+        if (frei[static_cast<std::size_t>(j)] == 1)
+            ++nehmbar;
+    }
+    const int fm = frei[static_cast<std::size_t>(m)];
+    if (nehmbar == 1 && fm >= 3) {
+        seite = t;
+        return true;
+    }
+    if (nehmbar == 2 && fm == 2) {
+        const std::uint64_t weiter = kastenSeiten[static_cast<std::size_t>(m)] & freiMaske & ~(std::uint64_t(1) << t);
+        const int u = niedrigstesBit(weiter);
+        if (frei[static_cast<std::size_t>(andererKasten(u, m))] == 1) {
+            seite = t;
+            return true;
+        }
+    }
+    return false;
+}
+
+int Endspielsuche::erzeugeZuege(int *zuege, int tabellenZug) const
+{
+    int anzahl = 0;
+    bool fang = false;
+    for (int k = 0; k < kastenZahl; ++k) {
+        if (frei[static_cast<std::size_t>(k)] != 1)
+            continue;
+        fang = true;
+        const int s = freieSeiteVon(k);
+        if (std::find(zuege, zuege + anzahl, s) == zuege + anzahl)
+            zuege[anzahl++] = s;
+        int t = -1;
+        if (ablehnenErlaubt(k, t) && std::find(zuege, zuege + anzahl, t) == zuege + anzahl)
+            zuege[anzahl++] = t;
+    }
+    if (fang)
+        return anzahl;
+    // The side that was best before goes first, then the safe sides, then
+    // the sides that give away the fewest boxes.
+    if (tabellenZug >= 0 && (freiMaske >> tabellenZug & 1))
+        zuege[anzahl++] = tabellenZug;
+    int rest[64];
+    int restZahl = 0;
+    for (std::uint64_t m = freiMaske; m; m &= m - 1) {
+        const int s = niedrigstesBit(m);
+        if (s == tabellenZug)
+            continue;
+        if (frei[static_cast<std::size_t>(kastenA[s])] >= 3 && frei[static_cast<std::size_t>(kastenB[s])] >= 3)
+            zuege[anzahl++] = s;
+        else
+            rest[restZahl++] = s;
+    }
+    auto zweier = [this](int s) {
+        return (frei[static_cast<std::size_t>(kastenA[s])] == 2) + (frei[static_cast<std::size_t>(kastenB[s])] == 2);
+    };
+    std::stable_sort(rest, rest + restZahl, [&zweier](int x, int y) { return zweier(x) < zweier(y); });
+    std::copy(rest, rest + restZahl, zuege + anzahl);
+    anzahl += restZahl;
+    return anzahl;
+}
+
+int Endspielsuche::suche(int alpha, int beta)
+{
+    int gewonnen = 0;
+    int gezogen[64];
+    int anzahl = 0;
+    for (int s = sichererFang(); s >= 0; s = sichererFang()) {
+        gewonnen += ziehe(s);
+        gezogen[anzahl++] = s;
+    }
+    const int wert = gewonnen + (freiMaske ? knotenWert(alpha - gewonnen, beta - gewonnen) : 0);
+    while (anzahl > 0)
+        nimmZurueck(gezogen[--anzahl]);
+    return wert;
+}
+
+int Endspielsuche::knotenWert(int alpha, int beta)
+{
+    if (zeitUm())
+        return 0;
+    if (offen <= alpha)
+        return offen;
+    if (-offen >= beta)
+        return -offen;
+    Eintrag &e = eintrag(freiMaske);
+    int tabellenZug = -1;
+    if (e.schluessel == freiMaske) {
+        if (e.unten >= beta)
+            return e.unten;
+        if (e.oben <= alpha)
+            return e.oben;
+        if (e.unten == e.oben)
+            return e.unten;
+        alpha = std::max(alpha, static_cast<int>(e.unten));
+        beta = std::min(beta, static_cast<int>(e.oben));
+        tabellenZug = e.zug;
+    }
+    const int alphaVorher = alpha;
+    int zuege[65];
+    const int anzahl = erzeugeZuege(zuege, tabellenZug);
+    int bester = -unendlich;
+    int besterZug = -1;
+    for (int i = 0; i < anzahl; ++i) {
+        const int s = zuege[i];
+        const int fertig = ziehe(s);
+        const int v = fertig > 0 ? fertig + suche(alpha - fertig, beta - fertig) : -suche(-beta, -alpha);
+        nimmZurueck(s);
+        if (abgebrochen)
+            return 0;
+        if (v > bester) {
+            bester = v;
+            besterZug = s;
+            if (v > alpha) {
+                alpha = v;
+                if (alpha >= beta)
+                    break;
+            }
+        }
+    }
+    if (belegt * 4 > tabelle.size() * 3 && tabelle.size() < groessteTabelle)
+        wachse();
+    Eintrag &ziel = eintrag(freiMaske);
+    if (ziel.schluessel == 0)
+        ++belegt;
+    if (ziel.schluessel != freiMaske) {
+        ziel.schluessel = freiMaske;
+        ziel.unten = static_cast<std::int16_t>(-offen);
+        ziel.oben = static_cast<std::int16_t>(offen);
+    }
+    if (bester <= alphaVorher)
+        ziel.oben = static_cast<std::int16_t>(std::min<int>(ziel.oben, bester));
+    else if (bester >= beta)
+        ziel.unten = static_cast<std::int16_t>(std::max<int>(ziel.unten, bester));
+    else
+        ziel.unten = ziel.oben = static_cast<std::int16_t>(bester);
+    ziel.zug = static_cast<std::int8_t>(besterZug);
+    return bester;
+}
+
+bool Endspielsuche::loese(int &seite, int &wert)
+{
+    if (!passend || seitenZahl == 0)
+        return false;
+    int zuege[65];
+    int anzahl = 0;
+    const int fang = sichererFang();
+    if (fang >= 0)
+        zuege[anzahl++] = fang;
+    else
+        anzahl = erzeugeZuege(zuege, -1);
+    int bester = -unendlich;
+    int besterZug = -1;
+    for (int i = 0; i < anzahl; ++i) {
+        const int s = zuege[i];
+        const int fertig = ziehe(s);
+        const int alpha = bester;
+        const int v = fertig > 0 ? fertig + suche(alpha - fertig, unendlich) : -suche(-unendlich, -alpha);
+        nimmZurueck(s);
+        if (abgebrochen)
+            return false;
+        if (v > bester) {
+            bester = v;
+            besterZug = s;
+        }
+    }
+    seite = lageSeite[static_cast<std::size_t>(besterZug)];
+    wert = bester;
+    return true;
+}
+
+bool Endspielsuche::bewerte(int &wert)
+{
+    if (!passend)
+        return false;
+    const int v = suche(-unendlich, unendlich);
+    if (abgebrochen)
+        return false;
+    wert = v;
+    return true;
+}

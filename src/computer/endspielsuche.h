@@ -1,0 +1,84 @@
+// SPDX-FileCopyrightText: 2026 The Punktfeld developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#ifndef PUNKTFELD_ENDSPIELSUCHE_H
+#define PUNKTFELD_ENDSPIELSUCHE_H
+
+#include "lage.h"
+
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <vector>
+
+// Solves a position with at most 64 free sides exactly: alpha-beta over the
+// sides, with a table of the positions already valued, keyed by the set of
+// free sides. Boxes that can be taken are taken at once where that can never
+// be wrong; at the end of a chain or loop only "take all" and "hand over the
+// last two (four)" are tried. One object serves one decision and one thread.
+class Endspielsuche
+{
+public:
+    using Uhr = std::chrono::steady_clock;
+
+    static constexpr int hoechstensSeiten = 64;
+
+    Endspielsuche(const Lage &lage, Uhr::time_point frist, const std::atomic<bool> *abbruch);
+
+    // The best side of the position and its value for the player to move.
+    // False when the time ran out or the search was told to stop; the
+    // results are then unset.
+    bool loese(int &seite, int &wert);
+    // Only the value of the position, for the player to move.
+    bool bewerte(int &wert);
+
+private:
+    struct Eintrag
+    {
+        std::uint64_t schluessel = 0;
+        std::int16_t unten = 0;
+        std::int16_t oben = 0;
+        std::int8_t zug = -1;
+    };
+
+    int suche(int alpha, int beta);
+    int knotenWert(int alpha, int beta);
+    // Fills `zuege` with the sides worth trying once no box is left that is
+    // always right to take; returns their number.
+    int erzeugeZuege(int *zuege, int tabellenZug) const;
+    // The side that takes a box that is always right to take, or -1.
+    int sichererFang() const;
+    // Whether the box k, which can be taken, ends a chain or loop whose last
+    // two (four) boxes can be handed over, and by which side.
+    bool ablehnenErlaubt(int k, int &seite) const;
+    int ziehe(int s);
+    void nimmZurueck(int s);
+    int andererKasten(int s, int k) const { return kastenA[s] == k ? kastenB[s] : kastenA[s]; }
+    int freieSeiteVon(int k) const;
+    bool zeitUm();
+    std::size_t platzFuer(std::uint64_t schluessel) const;
+    Eintrag &eintrag(std::uint64_t schluessel);
+    void wachse();
+
+    bool passend = false;
+    bool abgebrochen = false;
+    Uhr::time_point frist;
+    const std::atomic<bool> *abbruch;
+    long knoten = 0;
+
+    int seitenZahl = 0;
+    int kastenZahl = 0;
+    std::vector<int> lageSeite;
+    std::vector<int> kastenA;
+    std::vector<int> kastenB;
+    std::vector<std::uint64_t> kastenSeiten;
+    std::vector<int> frei;
+    std::uint64_t freiMaske = 0;
+    int offen = 0;
+    std::vector<Eintrag> tabelle;
+    std::uint64_t tabellenMaske = 0;
+    std::size_t belegt = 0;
+    static constexpr std::size_t groessteTabelle = std::size_t(1) << 22;
+};
+
+#endif

@@ -1,0 +1,101 @@
+// SPDX-FileCopyrightText: 2026 The Punktfeld developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "lage.h"
+
+Lage::Lage(int zeilen, int spalten)
+    : zeilenAnzahl(zeilen),
+      spaltenAnzahl(spalten),
+      geschlossen(static_cast<std::size_t>((zeilen + 1) * spalten + zeilen * (spalten + 1)), 0),
+      gesperrt(static_cast<std::size_t>(zeilen * spalten), 0),
+      zu(static_cast<std::size_t>(zeilen * spalten), 0),
+      frei(seitenAnzahl()),
+      offen(zeilen * spalten)
+{
+    for (int r = 0; r < zeilen; ++r) {
+        for (int c = 0; c < spalten; ++c) {
+            for (int richtung = 0; richtung < 4; ++richtung) {
+                if (nachbar(r, c, richtung) < 0 && istFrei(seite(r, c, richtung)))
+                    schliesse(seite(r, c, richtung));
+            }
+        }
+    }
+}
+
+int Lage::seite(int zeile, int spalte, int richtung) const
+{
+    switch (richtung & 3) {
+    case 0:
+        return zeile * spaltenAnzahl + spalte;
+    case 2:
+        return (zeile + 1) * spaltenAnzahl + spalte;
+    case 3:
+        return (zeilenAnzahl + 1) * spaltenAnzahl + zeile * (spaltenAnzahl + 1) + spalte;
+    default:
+        return (zeilenAnzahl + 1) * spaltenAnzahl + zeile * (spaltenAnzahl + 1) + spalte + 1;
+    }
+}
+
+int Lage::nachbar(int zeile, int spalte, int richtung) const
+{
+    static const int dz[4] = {-1, 0, 1, 0};
+    static const int ds[4] = {0, 1, 0, -1};
+    const int z = zeile + dz[richtung & 3];
+    const int s = spalte + ds[richtung & 3];
+    if (z < 0 || z >= zeilenAnzahl || s < 0 || s >= spaltenAnzahl)
+        return -1;
+    return z * spaltenAnzahl + s;
+}
+
+void Lage::felderAn(int seite, int &erstes, int &zweites) const
+{
+    const int waagrecht = (zeilenAnzahl + 1) * spaltenAnzahl;
+    if (seite < waagrecht) {
+        const int r = seite / spaltenAnzahl;
+        const int c = seite % spaltenAnzahl;
+        erstes = r > 0 ? (r - 1) * spaltenAnzahl + c : -1;
+        zweites = r < zeilenAnzahl ? r * spaltenAnzahl + c : -1;
+    } else {
+        const int r = (seite - waagrecht) / (spaltenAnzahl + 1);
+        const int c = (seite - waagrecht) % (spaltenAnzahl + 1);
+        erstes = c > 0 ? r * spaltenAnzahl + c - 1 : -1;
+        zweites = c < spaltenAnzahl ? r * spaltenAnzahl + c : -1;
+    }
+}
+
+void Lage::schliesse(int seite)
+{
+    geschlossen[static_cast<std::size_t>(seite)] = 1;
+    --frei;
+    int a = -1;
+    int b = -1;
+    felderAn(seite, a, b);
+    for (int platz : {a, b}) {
+        if (platz >= 0 && !istGesperrt(platz) && ++zu[static_cast<std::size_t>(platz)] == 4)
+            --offen;
+    }
+}
+
+void Lage::sperre(int zeile, int spalte)
+{
+    const int platz = zeile * spaltenAnzahl + spalte;
+    if (istGesperrt(platz))
+        return;
+    if (zu[static_cast<std::size_t>(platz)] < 4)
+        --offen;
+    gesperrt[static_cast<std::size_t>(platz)] = 1;
+    zu[static_cast<std::size_t>(platz)] = 4;
+    for (int richtung = 0; richtung < 4; ++richtung) {
+        if (istFrei(seite(zeile, spalte, richtung)))
+            schliesse(seite(zeile, spalte, richtung));
+    }
+}
+
+int Lage::ziehe(int seite)
+{
+    if (seite < 0 || seite >= seitenAnzahl() || !istFrei(seite))
+        return 0;
+    const int vorher = offen;
+    schliesse(seite);
+    return vorher - offen;
+}

@@ -1,0 +1,63 @@
+// SPDX-FileCopyrightText: 2026 The Punktfeld developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#ifndef PUNKTFELD_LAGE_H
+#define PUNKTFELD_LAGE_H
+
+#include <cstdint>
+#include <vector>
+
+// A compact copy of a position for the strongest computer player: which sides
+// are drawn and which boxes are holes, with no pointers into the grid and no
+// Qt, so that it can be searched on another thread while the board changes.
+//
+// Sides are numbered by the lines they lie on. The horizontal side above box
+// (r, c) is r * spalten + c, for r from 0 to zeilen (the last row of lines is
+// the bottom frame); the vertical side left of box (r, c) follows them, at
+// (zeilen + 1) * spalten + r * (spalten + 1) + c, for c from 0 to spalten.
+// The frame is never drawn and counts as closed, as do the sides of a hole.
+class Lage
+{
+public:
+    // Every box in play, every side between two boxes free.
+    Lage(int zeilen, int spalten);
+
+    int zeilen() const { return zeilenAnzahl; }
+    int spalten() const { return spaltenAnzahl; }
+    // All side numbers, frame included: 0 to seitenAnzahl() - 1.
+    int seitenAnzahl() const { return static_cast<int>(geschlossen.size()); }
+    // The side of box (zeile, spalte) in a direction: 0 top, 1 right,
+    // 2 bottom, 3 left.
+    int seite(int zeile, int spalte, int richtung) const;
+    // The box on the other side of `seite` from box (zeile, spalte), as a
+    // place zeile * spalten + spalte, or -1 beyond the frame.
+    int nachbar(int zeile, int spalte, int richtung) const;
+    // The one or two boxes a side belongs to, as places; -1 for none.
+    void felderAn(int seite, int &erstes, int &zweites) const;
+
+    // Takes the box out of play and closes its sides.
+    void sperre(int zeile, int spalte);
+    bool istGesperrt(int platz) const { return gesperrt[static_cast<std::size_t>(platz)] != 0; }
+    bool istFrei(int seite) const { return geschlossen[static_cast<std::size_t>(seite)] == 0; }
+    // The closed sides of a box, 0 to 4; a hole counts 4.
+    int geschlosseneSeiten(int platz) const { return zu[static_cast<std::size_t>(platz)]; }
+    // Draws a free side and returns how many boxes it completed: 0, 1 or 2.
+    int ziehe(int seite);
+
+    int freieSeiten() const { return frei; }
+    // The boxes in play that nobody owns yet.
+    int offeneFelder() const { return offen; }
+
+private:
+    void schliesse(int seite);
+
+    int zeilenAnzahl;
+    int spaltenAnzahl;
+    std::vector<std::uint8_t> geschlossen;
+    std::vector<std::uint8_t> gesperrt;
+    std::vector<std::uint8_t> zu;
+    int frei = 0;
+    int offen = 0;
+};
+
+#endif

@@ -1,0 +1,308 @@
+// SPDX-FileCopyrightText: 2026 The Punktfeld developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "meister.h"
+
+#include "endspielsuche.h"
+#include "faustregel.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <utility>
+
+namespace {
+
+using Uhr = std::chrono::steady_clock;
+
+// Up to this many free sides a search to the end usually takes a few
+// milliseconds and at most a fraction of the time to think: it gets all of
+// it. Above it, it gets a short try where it often succeeds: a few more
+// sides, or when no safe side is left.
+constexpr int volleSucheBis = 32;
+constexpr int versuchBis = 38;
+constexpr auto kurzerVersuch = std::chrono::milliseconds(30);
+// Positions valued on the way to a decision are searched to the end up to
+// this many free sides, and estimated by playing them out above.
+constexpr int bewerteExaktBis = 26;
+// With this many safe sides left or fewer, every order of drawing them is
+// searched.
+constexpr int sichereSucheBis = 8;
+// Safe sides are compared by games played on from them at random, the way a
+// player without a plan draws safe sides, until this many free sides are
+// left, where a search values the position to its end.
+constexpr int probespielBis = 22;
+constexpr int probespiele = 24;
+constexpr auto probespielZeit = std::chrono::milliseconds(60);
+// The rules of thumb compare their choices for at most this long.
+constexpr auto faustZeit = std::chrono::milliseconds(60);
+
+struct Kontext
+{
+    Uhr::time_point frist;
+    const std::atomic<bool> *abbruch;
+
+    bool zeitUm() const
+    {
+        return (abbruch && abbruch->load(std::memory_order_relaxed)) || Uhr::now() >= frist;
+    }
+};
+
+// The value of a position in which nothing can be taken, for the player to
+// move: searched when it is small, else played out by simple rules.
+int schaetze(const Lage &lage, const Kontext &k)
+{
+    // Trying every order of the loops is cheap only for a few of them.
+    std::vector<int> ringe;
+    if (Faustregel::nurRinge(lage, ringe) && ringe.size() <= 7)
+        return Faustregel::ringWert(ringe);
+    if (lage.freieSeiten() <= bewerteExaktBis) {
+        Endspielsuche suche(lage, k.frist, k.abbruch);
+        int wert = 0;
+        if (suche.bewerte(wert))
+            return wert;
+    }
+    return Faustregel::ausspielen(lage);
+}
+
+// Taking everything against handing over the last two (four) boxes: the
+// remaining position R is the same either way, so with v its value for the
+// player to move, taking all brings k + v and handing over h boxes brings
+// k - 2h - v.
+struct Fangwahl
+{
+    int wert;
+    bool ablehnen;
+};
+
+Fangwahl fangWahl(const Lage &lage, int ablehnen, const Kontext &k)
+{
+    Lage rest = lage;
+    const int alle = Faustregel::nimmAlles(rest);
+    const int v = schaetze(rest, k);
+    Fangwahl wahl{alle + v, false};
+    if (ablehnen >= 0) {
+        Lage gegeben = lage;
+        gegeben.ziehe(ablehnen);
+        const int h = Faustregel::nimmAlles(gegeben);
+        if (alle - 2 * h - v > wahl.wert)
+            wahl = {alle - 2 * h - v, true};
+    }
+    return wahl;
+}
+
+// The value for the player to move of a position where boxes may be
+// waiting to be taken.
+int wertMitFang(Lage lage, const Kontext &k)
+{
+    int gewonnen = 0;
+    int nehmen = -1;
+    int ablehnen = -1;
+    while (Faustregel::fangStelle(lage, nehmen, ablehnen)) {
+        if (ablehnen >= 0)
+            return gewonnen + fangWahl(lage, ablehnen, k).wert;
+        gewonnen += lage.ziehe(nehmen);
+    }
+    return gewonnen + schaetze(lage, k);
+}
+
+// Every order of drawing the remaining safe sides, each side valued by the
+// position once none are left.
+int sichereSuche(Lage &lage, const Kontext &k, int alpha, int beta, int &zug)
+{
+    zug = -1;
+    const std::vector<int> sicher = Faustregel::sichereSeiten(lage);
+    if (sicher.empty() || k.zeitUm())
+        return schaetze(lage, k);
+    int bester = -100000;
+    for (int s : sicher) {
+        Lage danach = lage;
+        danach.ziehe(s);
+        int antwort = -1;
+        const int v = -sichereSuche(danach, k, -beta, -alpha, antwort);
+        if (v > bester) {
+            bester = v;
+            zug = s;
+        }
+        alpha = std::max(alpha, v);
+        if (alpha >= beta || k.zeitUm())
+            break;
+    }
+    return bester;
+}
+
+int loonyZug(const Lage &lage, const Kontext &k)
+{
+    // The ways of giving boxes away, shortest first, one of each kind: when
+    // the time runs out, the shortest have been valued.
+    std::vector<std::pair<int, int>> arten;
+    for (int s : Faustregel::oeffnungen(lage)) {
+        int a = -1;
+        int b = -1;
+        lage.felderAn(s, a, b);
+        const int ende = lage.geschlosseneSeiten(a) != 2 || lage.geschlosseneSeiten(b) != 2;
+        arten.emplace_back(2 * Faustregel::kettenLaenge(lage, s) + ende, s);
+    }
+    std::sort(arten.begin(), arten.end());
+    arten.erase(std::unique(arten.begin(), arten.end(),
+                            [](const auto &x, const auto &y) { return x.first == y.first; }),
+                arten.end());
+    // The estimates played out by rules of thumb are rough: a long chain is
+    // never given away for them while a much shorter one is at hand.
+    while (!arten.empty() && arten.back().first > arten.front().first + 4)
+        arten.pop_back();
+    int bester = -100000;
+    int zug = Faustregel::kuerzesteOeffnung(lage);
+    for (const auto &art : arten) {
+        const int s = art.second;
+        Lage danach = lage;
+        danach.ziehe(s);
+        const int v = -wertMitFang(danach, k);
+        if (v > bester) {
+            bester = v;
+            zug = s;
+        }
+        if (k.zeitUm())
+            break;
+    }
+    return zug;
+}
+
+// A small generator of its own (xorshift): the same position always gets the
+// same games, and the standard generator of the other levels is left alone.
+int zufallUnter(std::uint64_t &zustand, int n)
+{
+    zustand ^= zustand << 13;
+    zustand ^= zustand >> 7;
+    zustand ^= zustand << 17;
+    return static_cast<int>(zustand % static_cast<std::uint64_t>(n));
+}
+
+// The value for the player to move after `lage`, from one game played on:
+// both take what they can, draw random safe sides, and the rest is searched.
+int probespiel(Lage lage, std::uint64_t &zufall, const Kontext &k)
+{
+    int bilanz = 0;
+    int vorzeichen = 1;
+    for (;;) {
+        const int fang = Faustregel::sichererFang(lage);
+        int nehmen = -1;
+        int ablehnen = -1;
+        if (fang >= 0 || Faustregel::fangStelle(lage, nehmen, ablehnen)) {
+            bilanz += vorzeichen * lage.ziehe(fang >= 0 ? fang : nehmen);
+            continue;
+        }
+        const std::vector<int> sicher = Faustregel::sichereSeiten(lage);
+        if (sicher.empty() || lage.freieSeiten() <= probespielBis)
+            return bilanz + vorzeichen * schaetze(lage, k);
+        lage.ziehe(sicher[static_cast<std::size_t>(zufallUnter(zufall, static_cast<int>(sicher.size())))]);
+        vorzeichen = -vorzeichen;
+    }
+}
+
+std::uint64_t fingerabdruck(const Lage &lage)
+{
+    std::uint64_t h = 1469598103934665603ull;
+    for (int s = 0; s < lage.seitenAnzahl(); ++s)
+        h = (h ^ static_cast<std::uint64_t>(lage.istFrei(s))) * 1099511628211ull;
+    return h;
+}
+
+int probespielZug(const Lage &lage, const std::vector<int> &sicher, const Kontext &k)
+{
+    const Kontext kurz{std::min(k.frist, Uhr::now() + probespielZeit), k.abbruch};
+    std::vector<long> summe(sicher.size(), 0);
+    const std::uint64_t saat = fingerabdruck(lage);
+    int runden = 0;
+    for (; runden < probespiele; ++runden) {
+        std::vector<long> runde(sicher.size(), 0);
+        for (std::size_t i = 0; i < sicher.size(); ++i) {
+            // The same games for every side, so that the sides differ by
+            // what they do and not by luck.
+            std::uint64_t zufall = (saat + static_cast<std::uint64_t>(runden) * 7919u) | 1u;
+            Lage danach = lage;
+            danach.ziehe(sicher[i]);
+            runde[i] = -probespiel(danach, zufall, kurz);
+        }
+        // A round cut short by the time would favour the sides it reached.
+        if (kurz.zeitUm() && runden > 0)
+            break;
+        for (std::size_t i = 0; i < sicher.size(); ++i)
+            summe[i] += runde[i];
+    }
+    const auto bester = std::max_element(summe.begin(), summe.end());
+    return sicher[static_cast<std::size_t>(bester - summe.begin())];
+}
+
+// The long-chain rule: whoever is to move wants the dots (here the free
+// sides less the open boxes, plus one, as the frame is never drawn) and the
+// long chains to add up to an even number, for then the opponent must open
+// the first long chain. A safe side is drawn that leaves the count odd for
+// the opponent, if one does, on the long chains formed so far.
+int kettenregelZug(const Lage &lage, const std::vector<int> &sicher)
+{
+    const int punkte = lage.freieSeiten() - lage.offeneFelder() + 1;
+    const std::size_t mitte = sicher.size() / 2;
+    for (std::size_t i = 0; i < sicher.size(); ++i) {
+        // From the middle outwards, so that the board fills evenly.
+        const int s = sicher[(mitte + i) % sicher.size()];
+        Lage danach = lage;
+        danach.ziehe(s);
+        if ((punkte - 1 + Faustregel::langeKetten(danach)) % 2 == 1)
+            return s;
+    }
+    return sicher[mitte];
+}
+
+int faustZug(const Lage &lage, const Kontext &k)
+{
+    int nehmen = -1;
+    int ablehnen = -1;
+    if (Faustregel::fangStelle(lage, nehmen, ablehnen)) {
+        if (ablehnen >= 0 && fangWahl(lage, ablehnen, k).ablehnen)
+            return ablehnen;
+        return nehmen;
+    }
+    const std::vector<int> sicher = Faustregel::sichereSeiten(lage);
+    if (sicher.empty())
+        return loonyZug(lage, k);
+    if (static_cast<int>(sicher.size()) <= sichereSucheBis) {
+        Lage kopie = lage;
+        int zug = -1;
+        sichereSuche(kopie, k, -100000, 100000, zug);
+        if (zug >= 0)
+            return zug;
+    }
+    if (lage.freieSeiten() <= Endspielsuche::hoechstensSeiten)
+        return probespielZug(lage, sicher, k);
+    return kettenregelZug(lage, sicher);
+}
+
+} // namespace
+
+Meister::Meister(std::chrono::milliseconds bedenkzeit)
+    : bedenkzeit(bedenkzeit)
+{
+}
+
+Meister::Rat Meister::waehle(const Lage &lage, const std::atomic<bool> *abbruch) const
+{
+    Rat rat;
+    if (lage.freieSeiten() == 0) {
+        rat.exakt = true;
+        return rat;
+    }
+    const Uhr::time_point start = Uhr::now();
+    const Kontext kontext{start + bedenkzeit, abbruch};
+    const bool versuchen = lage.freieSeiten() <= versuchBis || Faustregel::sichereSeiten(lage).empty();
+    if (versuchen && lage.freieSeiten() <= Endspielsuche::hoechstensSeiten) {
+        const Uhr::time_point frist =
+            lage.freieSeiten() <= volleSucheBis ? kontext.frist : std::min(kontext.frist, start + kurzerVersuch);
+        Endspielsuche suche(lage, frist, abbruch);
+        if (suche.loese(rat.seite, rat.wert)) {
+            rat.exakt = true;
+            return rat;
+        }
+    }
+    rat.seite = faustZug(lage, Kontext{std::min(kontext.frist, Uhr::now() + faustZeit), abbruch});
+    return rat;
+}

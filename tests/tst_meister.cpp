@@ -1,0 +1,231 @@
+// SPDX-FileCopyrightText: 2026 The Punktfeld developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "computer/lage.h"
+#include "computer/meister.h"
+#include "lagezeichnung.h"
+#include "schiedsrichter.h"
+
+#include <QtTest>
+
+#include <algorithm>
+#include <cstdlib>
+#include <optional>
+#include <vector>
+
+namespace {
+
+// What drawing a side does: complete a box, give nothing away (both its boxes
+// keep at least two free sides), or hand the opponent a box.
+enum class Art { nehmen, sicher, abgeben };
+
+Art art(const Lage &lage, int seite)
+{
+    int a = -1;
+    int b = -1;
+    lage.felderAn(seite, a, b);
+    const int meiste = std::max(lage.geschlosseneSeiten(a), lage.geschlosseneSeiten(b));
+    return meiste == 3 ? Art::nehmen : meiste < 2 ? Art::sicher : Art::abgeben;
+}
+
+bool gibt(const Lage &lage, Art gesucht)
+{
+    for (int seite = 0; seite < lage.seitenAnzahl(); ++seite) {
+        if (lage.istFrei(seite) && art(lage, seite) == gesucht)
+            return true;
+    }
+    return false;
+}
+
+// Random play that mostly completes what it can and mostly keeps to safe
+// sides; the lower `vorsicht`, the more often it gives boxes away while
+// safe sides remain.
+int zufallszug(const Lage &lage, int vorsicht)
+{
+    std::vector<int> nehmen;
+    std::vector<int> sicher;
+    for (int seite = 0; seite < lage.seitenAnzahl(); ++seite) {
+        if (lage.istFrei(seite) && art(lage, seite) != Art::abgeben)
+            (art(lage, seite) == Art::nehmen ? nehmen : sicher).push_back(seite);
+    }
+    if (!nehmen.empty() && std::rand() % 4 != 0)
+        return nehmen[std::size_t(std::rand()) % nehmen.size()];
+    if (!sicher.empty() && std::rand() % vorsicht != 0)
+        return sicher[std::size_t(std::rand()) % sicher.size()];
+    int seite = 0;
+    do {
+        seite = std::rand() % lage.seitenAnzahl();
+    } while (!lage.istFrei(seite));
+    return seite;
+}
+
+// A position of a random game on the small board, sometimes with a hole or
+// two inside, with 10 to 18 free sides, with safe sides left or none, with a
+// box to complete or none.
+Lage zufallslage(bool mitSicheren, bool mitFang)
+{
+    const int ziel = 10 + std::rand() % 9;
+    for (;;) {
+        Lage lage(5, 6);
+        for (int loecher = std::rand() % 4 == 0 ? 1 + std::rand() % 2 : 0; loecher > 0; --loecher)
+            lage.sperre(1 + std::rand() % 3, 1 + std::rand() % 4);
+        while (lage.freieSeiten() > ziel - 3) {
+            if (lage.freieSeiten() <= ziel && gibt(lage, Art::sicher) == mitSicheren && gibt(lage, Art::nehmen) == mitFang)
+                return lage;
+            lage.ziehe(zufallszug(lage, mitSicheren ? 2 : 8));
+        }
+    }
+}
+
+// The Meister, to move in `lage`, against the referee's best play to the end
+// of the game: the Meister's boxes less the referee's, or nothing when the
+// Meister names a side that is not free. The referee picks at random among
+// its best sides; whoever completes a box moves again.
+std::optional<int> partie(Lage lage, const Schiedsrichter &richter, Meister::Rat &ersterRat)
+{
+    // The verdict is about exactness, not speed: time enough to finish even
+    // under the sanitizer, which is many times slower.
+    const Meister meister(std::chrono::seconds(30));
+    int netto = 0;
+    bool meisterZieht = true;
+    for (bool erster = true; lage.freieSeiten() > 0; erster = false) {
+        int seite = -1;
+        if (meisterZieht) {
+            const Meister::Rat rat = meister.waehle(lage);
+            if (erster)
+                ersterRat = rat;
+            if (rat.seite < 0 || rat.seite >= lage.seitenAnzahl() || !lage.istFrei(rat.seite))
+                return std::nullopt;
+            seite = rat.seite;
+        } else {
+            std::vector<int> beste;
+            for (int s = 0; s < lage.seitenAnzahl(); ++s) {
+                if (lage.istFrei(s) && richter.zugwert(lage, s) == richter.wert(lage))
+                    beste.push_back(s);
+            }
+            seite = beste[std::size_t(std::rand()) % beste.size()];
+        }
+        const int fertig = lage.ziehe(seite);
+        netto += meisterZieht ? fertig : -fertig;
+        meisterZieht = fertig > 0 ? meisterZieht : !meisterZieht;
+    }
+    return netto;
+}
+
+// A side as "zeile,spalte richtung", the direction one of oben, rechts,
+// unten, links.
+int seite(const Lage &lage, const QString &text)
+{
+    const QStringList feld = text.section(' ', 0, 0).split(',');
+    const int richtung = QStringList{"oben", "rechts", "unten", "links"}.indexOf(text.section(' ', 1));
+    return lage.seite(feld.at(0).toInt(), feld.at(1).toInt(), richtung);
+}
+
+}
+
+// The strongest computer player: exact play where the referee can value
+// every position, and the long-chain rule, declining and taking in drawn
+// positions.
+class TestMeister : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void gegenSchiedsrichter()
+    {
+        int anzahl[2][2] = {};
+        for (int saat = 1; saat <= 300; ++saat) {
+            std::srand(unsigned(saat));
+            const bool mitSicheren = saat % 2 == 0;
+            const Lage start = zufallslage(mitSicheren, saat % 4 < 2);
+            ++anzahl[gibt(start, Art::sicher)][gibt(start, Art::nehmen)];
+            const Schiedsrichter richter(start);
+            Meister::Rat rat;
+            const std::optional<int> ergebnis = partie(start, richter, rat);
+            const QString wo = QString("seed %1, value %2, the Meister got %3, its first side %4 valued %5 (%6):\n%7")
+                                   .arg(saat).arg(richter.wert(start)).arg(ergebnis ? QString::number(*ergebnis) : "a side not free")
+                                   .arg(rat.seite).arg(rat.wert).arg(rat.exakt ? "exact" : "not exact").arg(Lagezeichnung::zeichnung(start));
+            QVERIFY2(ergebnis == richter.wert(start), qPrintable(wo));
+            QVERIFY2(!rat.exakt || rat.wert == richter.wert(start), qPrintable(wo));
+        }
+        // Loony endgames and positions with safe sides left, each with and
+        // without a box to complete at the start.
+        for (const auto &zeile : anzahl) {
+            for (int n : zeile)
+                QCOMPARE(n, 75);
+        }
+    }
+
+    void gezeichnet_data()
+    {
+        QTest::addColumn<QString>("zeichnung"); // the boxes below it are completed
+        QTest::addColumn<QString>("gut"); // the side to draw
+        QTest::addColumn<QString>("schlecht"); // a strictly worse one it beats
+        // A chain of two hangs from a loop of four, (0,3) can be completed:
+        // handing both over wins the loop, taking them opens it.
+        QTest::newRow("Kette: zwei abgeben") << R"(
++--+--+--+--+--+--+
+|           |  |  |
++  +  +--+--+--+--+
+|     |  |  |  |  |
++--+--+--+--+--+--+)" << "0,1 rechts" << "0,2 rechts";
+        // With a second loop of four, whoever opens the first loses nothing.
+        QTest::newRow("Kette: alle nehmen") << R"(
++--+--+--+--+--+--+
+|           |     |
++  +  +--+--+  +  +
+|     |  |  |     |
++--+--+--+--+--+--+)" << "0,2 rechts" << "0,1 rechts";
+        // A loop of four opened beside a loop of six: handing all four over
+        // wins the six.
+        QTest::newRow("Ring: vier abgeben") << R"(
++--+--+--+--+--+--+
+|  |  |        |  |
++  +  +  +--+  +--+
+|     |        |  |
++--+--+--+--+--+--+)" << "1,0 rechts" << "0,0 unten";
+        // Beside two loops of four, control is worth nothing.
+        QTest::newRow("Ring: alle nehmen") << R"(
++--+--+--+--+--+--+
+|  |  |     |     |
++  +  +  +  +  +  +
+|     |     |     |
++--+--+--+--+--+--+)" << "0,0 unten" << "1,0 rechts";
+        // The last two safe sides. Below (1,1) leaves three long chains
+        // between (1,0) and (2,3), and the opponent has to open them; right of
+        // (1,0) leaves two long ones and a single box between (2,1) and (2,3),
+        // whose sacrifice hands control back.
+        QTest::newRow("Langkettenregel") << R"(
++--+--+--+--+--+--+
+|              |  |
++  +--+--+--+  +--+
+|           |  |  |
++  +  +--+  +  +--+
+|              |  |
++--+--+--+--+--+--+)" << "1,1 unten" << "1,0 rechts";
+    }
+
+    void gezeichnet()
+    {
+        QFETCH(QString, zeichnung);
+        QFETCH(QString, gut);
+        QFETCH(QString, schlecht);
+        const Lage lage = Lagezeichnung::lage(zeichnung + '\n' + QString("|  |  |  |  |  |  |\n+--+--+--+--+--+--+\n").repeated(3));
+        const Schiedsrichter richter(lage);
+        const int wert = richter.wert(lage);
+        // The drawing shows what the row says.
+        QCOMPARE(richter.zugwert(lage, seite(lage, gut)), wert);
+        QVERIFY(richter.zugwert(lage, seite(lage, schlecht)) < wert);
+
+        std::srand(1);
+        Meister::Rat rat;
+        const std::optional<int> ergebnis = partie(lage, richter, rat);
+        QVERIFY(ergebnis);
+        QCOMPARE(richter.zugwert(lage, rat.seite), wert);
+        QCOMPARE(int(art(lage, rat.seite)), int(art(lage, seite(lage, gut))));
+        QCOMPARE(*ergebnis, wert);
+    }
+};
+
+QTEST_MAIN(TestMeister)
+#include "tst_meister.moc"
