@@ -51,10 +51,10 @@ class TestDauerlauf : public QObject
     QString menue()
     {
         static const QStringList neu{"actionNeues_Spiel", "actionKlein", "actionMittel", "actionGross"};
-        static const QStringList weiter{"actionLevel5", "actionLevel4", "actionLevel3", "actionLevel2", "actionLevel1",
+        static const QStringList weiter{"actionLevel6", "actionLevel5", "actionLevel4", "actionLevel3", "actionLevel2", "actionLevel1",
                                         "actionMensch_startet", "actionRueckgaengig", "actionWiederherstellen"};
         const bool beenden = zufall(Stellung::status(fenster).endsWith(", fertig") ? 2 : 25) == 0;
-        const QString name = beenden ? neu[zufall(4)] : weiter[zufall(8)];
+        const QString name = beenden ? neu[zufall(4)] : weiter[zufall(int(weiter.size()))];
         if (!Stellung::aktiv(fenster, name))
             return name + " (disabled)";
         const bool loecher = Stellung::zustand(spiel).contains(char(Zustandscode::loch));

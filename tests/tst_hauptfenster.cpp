@@ -54,8 +54,9 @@ private slots:
         fenster.show();
         QCOMPARE(menue(fenster.menuBar()),
                  "Datei (Neues Spiel Strg+N, Spiel öffnen Strg+O, Spiel speichern Strg+S, Spiel speichern unter "
-                 "Strg+Alt+S, -, Beenden Strg+Q), Bearbeiten (Rückgängig Strg+Z aus, Wiederherstellen Strg+Y aus), "
-                 "Einstellungen (Größe (Klein, Mittel, Groß), Level (5 - Stark, 4, 3 - Mittel, 2, 1 - Schwach), "
+                 "Strg+Alt+S, -, Beenden Strg+Q), Bearbeiten (Rückgängig Strg+Z aus, Wiederherstellen Strg+Y aus, -, "
+                 "Tipp Strg+H), Einstellungen (Größe (Klein, Mittel, Groß), Level (6 - Meister, 5 - Stark, 4, "
+                 "3 - Mittel, 2, 1 - Schwach), "
                  "Mensch startet an)");
         QCOMPARE(Stellung::fett(fenster), QStringList({"actionKlein", "actionLevel5"}));
         QCOMPARE(fenster.windowTitle(), "Punktfeld");
@@ -90,7 +91,7 @@ private slots:
         }
     }
 
-    // Levels outside 2 to 5 mark "1 - Schwach" but reach the game as given,
+    // Levels outside 2 to 6 mark "1 - Schwach" but reach the game as given,
     // which a saved file shows. "Mensch startet" changes only who opens the
     // next game.
     void levelUndMenschStartet()
@@ -98,12 +99,12 @@ private slots:
         MainWindow fenster;
         SpielLabel &spiel = Stellung::spiel(fenster);
         const QString datei = ordner.filePath("level.pf");
-        for (int level : {4, 0, 3, 7, 2, -1, 5, 1}) {
-            if (level >= 1 && level <= 5)
+        for (int level : {4, 0, 6, 3, 7, 2, -1, 5, 1}) {
+            if (level >= 1 && level <= 6)
                 Stellung::loese(fenster, QString("actionLevel%1").arg(level));
             else
                 fenster.setzeLevel(level);
-            QCOMPARE(Stellung::fett(fenster).value(1), QString("actionLevel%1").arg(level >= 2 && level <= 5 ? level : 1));
+            QCOMPARE(Stellung::fett(fenster).value(1), QString("actionLevel%1").arg(level >= 2 && level <= 6 ? level : 1));
             QVERIFY(spiel.schreibeDatei(datei, 0));
             QFile gespeichert(datei);
             QVERIFY(gespeichert.open(QIODevice::ReadOnly));

@@ -69,7 +69,8 @@ private slots:
         QTest::newRow("size byte 7") << mit(klein, 0, 7) + QByteArray(300, char(geschlossen)) << k << 3 << false;
         QTest::newRow("bit 7") << mit(klein, 3, klein[3] | 0x80) << k << 3 << false;
         QTest::newRow("level 0") << mit(klein, 1, 0) << k << 1 << false;
-        QTest::newRow("level 200") << mit(klein, 1, 200) << k << 5 << false;
+        QTest::newRow("level 200") << mit(klein, 1, 200) << k << 6 << false;
+        QTest::newRow("Meister to move") << mit(mit(klein, 1, 6), 2, 0) << k << 6 << true;
         const QString voll = QString("+--+--+--+--+--+--+\n|H |C |C |H |H |C |\n").repeated(5) + "+--+--+--+--+--+--+";
         QTest::newRow("finished") << mit(gespeichert(0, 5, voll), 2, 0) << Stellung::zustand(spiel) << 5 << false;
         QTest::newRow("medium, shaped") << gespeichert(1, 2, zwei) << Stellung::zustand(spiel) << 2 << false;

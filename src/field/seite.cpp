@@ -139,6 +139,12 @@ void Seite::zeichneSchwarzeUeber(const std::vector<const Seite *> &seiten)
         andere->zeichneNeu();
 }
 
+QRect Seite::bereich() const
+{
+    const auto [anfang, ende] = endpunkte();
+    return QRect(anfang, ende).adjusted(-2, -2, 2, 2);
+}
+
 std::pair<QPoint, QPoint> Seite::endpunkte() const
 {
     const QPoint anfang(x + (lage == 1 ? feldKante : 0), y + (lage == 2 ? feldKante : 0));

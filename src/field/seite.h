@@ -5,6 +5,7 @@
 #define PUNKTFELD_SEITE_H
 
 #include <QPoint>
+#include <QRect>
 
 #include <utility>
 #include <vector>
@@ -24,6 +25,9 @@ public:
     bool ziehe();
     void gibFrei();
     void markiere(bool rot) const;
+    // The pixels a line of this side covers at the most, whatever its
+    // colour and width.
+    QRect bereich() const;
     void zeichneNeu() const;
     // Paints the side again after a blink, and what was drawn over its ends.
     void zeigeWieder() const;

@@ -3,6 +3,7 @@
 
 #include "spiellabel.h"
 
+#include "computer/brettkopie.h"
 #include "field/feld.h"
 #include "field/geometrie.h"
 #include "field/seite.h"
@@ -16,6 +17,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPixmap>
 
 #include <algorithm>
@@ -25,7 +27,8 @@
 using Geometrie::feldKante;
 
 SpielLabel::SpielLabel(MainWindow *parent)
-    : QLabel(parent), hauptfenster(parent), blinkTimer(this), computerTimer(this)
+    : QLabel(parent), hauptfenster(parent), blinkTimer(this), computerTimer(this), denker(this), tippDenker(this),
+      tippTimer(this)
 {
     // The picture is drawn from its top-left corner, so that press positions
     // are picture coordinates whatever size the label is given.
@@ -38,14 +41,22 @@ SpielLabel::SpielLabel(MainWindow *parent)
     computerTimer.setInterval(300);
     connect(&blinkTimer, &QTimer::timeout, this, &SpielLabel::blinkeMitSeite);
     connect(&computerTimer, &QTimer::timeout, this, &SpielLabel::computerZug);
+    connect(&denker, &Denker::geantwortet, this, &SpielLabel::meisterAntwort);
+    // Three green steps and three back, about a second in all.
+    tippTimer.setSingleShot(true);
+    tippTimer.setInterval(170);
+    connect(&tippDenker, &Denker::geantwortet, this, &SpielLabel::tippAntwort);
+    connect(&tippTimer, &QTimer::timeout, this, &SpielLabel::tippBlink);
 }
 
 SpielLabel::~SpielLabel() = default;
 
 void SpielLabel::neuesSpiel(int groesse, bool zufallsform)
 {
+    beendeTipp();
     blinkTimer.stop();
     computerTimer.stop();
+    verwirfDenken();
     blinkSchritt = Blinkschritt::aus;
     neueFelder.clear();
 
@@ -91,12 +102,20 @@ void SpielLabel::neuesSpiel(int groesse, bool zufallsform)
     verlauf.leere();
     zeigeAktionen();
     if (!menschAmZug)
-        computerTimer.start();
+        starteComputerZug();
 }
 
 void SpielLabel::setLevel(int level)
 {
+    beendeTipp();
+    if (level == this->level)
+        return;
     this->level = level;
+    // A move still being thought over is made again at the new level.
+    if (meisterFaellig || denker.denkt() || meisterRat) {
+        verwirfDenken();
+        starteComputerZug();
+    }
 }
 
 void SpielLabel::setMenschStartet(bool menschStartet)
@@ -136,6 +155,7 @@ void SpielLabel::zeigeStatus()
     fertig = punkteMensch + punkteComputer == anzahlFelder;
     hauptfenster->setzeStatusText(
         statuszeile(QString::number(punkteMensch), QString::number(punkteComputer), fertig, menschAmZug));
+    zeigeTippAktion();
 }
 
 QString SpielLabel::statuszeile(const QString &mensch, const QString &computer, bool spielVorbei, bool menschZieht)
@@ -175,6 +195,7 @@ void SpielLabel::merkeSeite(bool mensch, Seite *seite)
 
 void SpielLabel::mousePressEvent(QMouseEvent *event)
 {
+    beendeTipp();
     if (!menschAmZug || event->button() != Qt::LeftButton)
         return;
     if (blinkSchritt != Blinkschritt::aus || fertig)
@@ -212,7 +233,7 @@ void SpielLabel::mousePressEvent(QMouseEvent *event)
 
     menschAmZug = false;
     zeigeStatus();
-    computerTimer.start();
+    starteComputerZug();
 }
 
 void SpielLabel::starteBlink(Seite *seite, bool rot)
@@ -268,14 +289,55 @@ void SpielLabel::blinkeMitSeite()
     }
     neueFelder.clear();
     if (!fertig)
-        computerTimer.start();
+        starteComputerZug();
+}
+
+// Whatever gives the computer its turn starts the delay here; the Meister
+// starts thinking at once, so that its time overlaps the delay.
+void SpielLabel::starteComputerZug()
+{
+    computerTimer.start();
+    if (level == Meister::level && !denker.denkt() && !meisterRat)
+        denker.denke(Brettkopie::kopiere(spielfeld));
+}
+
+void SpielLabel::verwirfDenken()
+{
+    denker.verwirf();
+    meisterRat.reset();
+    meisterFaellig = false;
 }
 
 void SpielLabel::computerZug()
 {
     if (menschAmZug || fertig || blinkSchritt != Blinkschritt::aus)
         return;
-    const Computerspieler::Wahl wahl = computerspieler.waehle(spielfeld, level);
+    if (level != Meister::level) {
+        zieheFuerComputer(computerspieler.waehle(spielfeld, level));
+        return;
+    }
+    if (!meisterRat) {
+        meisterFaellig = true;
+        if (!denker.denkt())
+            denker.denke(Brettkopie::kopiere(spielfeld));
+        return;
+    }
+    const Meister::Rat rat = *meisterRat;
+    meisterRat.reset();
+    zieheFuerComputer(Brettkopie::wahl(spielfeld, Brettkopie::kopiere(spielfeld), rat.seite));
+}
+
+void SpielLabel::meisterAntwort(const Meister::Rat &rat)
+{
+    meisterRat = rat;
+    if (meisterFaellig) {
+        meisterFaellig = false;
+        computerZug();
+    }
+}
+
+void SpielLabel::zieheFuerComputer(const Computerspieler::Wahl &wahl)
+{
     if (!wahl.feld) {
         // Nothing is left to take, although the game is not over: give the
         // turn back rather than record a move that was never made.
@@ -302,6 +364,7 @@ void SpielLabel::rueckgaengig()
     // human's before it, and the human is to move.
     if ((!menschAmZug && !fertig) || !verlauf.kannZurueck())
         return;
+    beendeTipp();
     beendeBlink();
     for (const Zug *zug : verlauf.zurueck()) {
         for (Seite *seite : zug->seiten)
@@ -318,6 +381,7 @@ void SpielLabel::wiederherstellen()
 {
     if (!menschAmZug || !verlauf.kannVor())
         return;
+    beendeTipp();
     beendeBlink();
     for (const Zug *zug : verlauf.vor()) {
         for (Seite *seite : zug->seiten)
@@ -326,6 +390,89 @@ void SpielLabel::wiederherstellen()
             feld->zeichneBesitzer(zug->spieler);
     }
     zeigeAktionen();
+}
+
+void SpielLabel::tipp()
+{
+    if (!menschAmZug || fertig || tippLaeuft)
+        return;
+    tippLaeuft = true;
+    zeigeTippAktion();
+    tippDenker.denke(Brettkopie::kopiere(spielfeld));
+}
+
+void SpielLabel::zeigeTippAktion()
+{
+    hauptfenster->setzeTippAktiv(menschAmZug && !fertig && !tippLaeuft);
+}
+
+void SpielLabel::tippAntwort(const Meister::Rat &rat)
+{
+    const Computerspieler::Wahl wahl = Brettkopie::wahl(spielfeld, Brettkopie::kopiere(spielfeld), rat.seite);
+    if (!wahl.feld) {
+        beendeTipp();
+        return;
+    }
+    tippSeite = spielfeld.feld(wahl.feld->zeile(), wahl.feld->spalte())->seite(wahl.richtung);
+    tippBereich = tippSeite->bereich();
+    const qreal dichte = spielBild->devicePixelRatio();
+    tippUnterlage = spielBild->copy(QRect(tippBereich.topLeft() * dichte, tippBereich.size() * dichte));
+    tippUnterlage.setDevicePixelRatio(dichte);
+    tippSchritt = 0;
+    tippBlink();
+    if (rat.exakt) {
+        const int offen = anzahlFelder - punkteMensch - punkteComputer;
+        hauptfenster->zeigeMeldung(QStringLiteral("Tipp: Bei bestem Spiel bekommst du noch %1 von %2 offenen Kästchen.")
+                                       .arg((offen + rat.wert) / 2)
+                                       .arg(offen),
+                                   5000);
+        tippMeldung = true;
+    }
+}
+
+void SpielLabel::tippBlink()
+{
+    if (tippSchritt % 2 == 0)
+        tippSeite->zeichne(Qt::green, 2);
+    else
+        zeigeTippUnterlage();
+    if (++tippSchritt < 6) {
+        tippTimer.start();
+        return;
+    }
+    tippSeite = nullptr;
+    tippLaeuft = false;
+    zeigeTippAktion();
+}
+
+// The side is shown as it was by putting back the pixels beneath it, which
+// also restores the dots and the lines that meet it, whatever their order.
+void SpielLabel::zeigeTippUnterlage()
+{
+    {
+        QPainter maler(bild());
+        maler.setCompositionMode(QPainter::CompositionMode_Source);
+        maler.drawPixmap(tippBereich.topLeft(), tippUnterlage);
+    }
+    zeigeBild();
+}
+
+// A hint ends early whenever the game moves on or the player acts: its
+// answer is dropped, the side looks as before and its message goes.
+void SpielLabel::beendeTipp()
+{
+    tippDenker.verwirf();
+    tippTimer.stop();
+    if (tippSeite && tippSchritt % 2 == 1)
+        zeigeTippUnterlage();
+    tippSeite = nullptr;
+    if (tippMeldung)
+        hauptfenster->zeigeMeldung(QString());
+    tippMeldung = false;
+    if (tippLaeuft) {
+        tippLaeuft = false;
+        zeigeTippAktion();
+    }
 }
 
 void SpielLabel::speichern(int groesse, bool speichernUnter)
@@ -375,6 +522,7 @@ bool SpielLabel::ladeDatei(const QString &name)
 
 void SpielLabel::ladeSpielstand(const Spielstand &stand)
 {
+    beendeTipp();
     hauptfenster->setzeGroesse(stand.groesse(), false, true);
     hauptfenster->setzeLevel(stand.level());
     menschAmZug = stand.menschAmZug();
@@ -396,8 +544,9 @@ void SpielLabel::ladeSpielstand(const Spielstand &stand)
     anzahlFelder = static_cast<int>(
         std::count_if(spielfeld.begin(), spielfeld.end(), [](const Feld *feld) { return !feld->istGesperrt(); }));
     zeigeStatus();
+    verwirfDenken();
     if (!menschAmZug && !fertig)
-        computerTimer.start();
+        starteComputerZug();
     else
         computerTimer.stop();
 }

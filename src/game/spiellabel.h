@@ -5,20 +5,23 @@
 #define PUNKTFELD_SPIELLABEL_H
 
 #include "computer/computerspieler.h"
+#include "computer/denker.h"
 #include "field/spielfeld.h"
 #include "verlauf.h"
 
 #include <QLabel>
+#include <QPixmap>
+#include <QRect>
 #include <QString>
 #include <QTimer>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 class Feld;
 class MainWindow;
 class QMouseEvent;
-class QPixmap;
 class Seite;
 class Spielstand;
 
@@ -58,6 +61,10 @@ public:
 
     void rueckgaengig();
     void wiederherstellen();
+    // Shows the side the Meister would draw for the human: it blinks green
+    // three times, and where the Meister knows the exact outcome the status
+    // bar says how many of the open boxes the human still gets.
+    void tipp();
 
     void speichern(int groesse, bool speichernUnter);
     void oeffnen();
@@ -72,6 +79,9 @@ protected:
 private slots:
     void blinkeMitSeite();
     void computerZug();
+    void meisterAntwort(const Meister::Rat &rat);
+    void tippAntwort(const Meister::Rat &rat);
+    void tippBlink();
 
 private:
     void zeigeStatus();
@@ -82,6 +92,12 @@ private:
     void beendeBlink();
     void ladeSpielstand(const Spielstand &stand);
     void warnung(const QString &text);
+    void starteComputerZug();
+    void verwirfDenken();
+    void zieheFuerComputer(const Computerspieler::Wahl &wahl);
+    void zeigeTippAktion();
+    void zeigeTippUnterlage();
+    void beendeTipp();
 
     // What the next step of a blink shows. A refused side is red at once
     // and then goes through all three steps; the computer's side is drawn
@@ -114,6 +130,21 @@ private:
     int punkteComputer = 0;
     bool bildSperre = false;
     Computerspieler computerspieler;
+    // The Meister thinks on a thread of its own while the computer's delay
+    // runs; its answer is played once both are over.
+    Denker denker;
+    std::optional<Meister::Rat> meisterRat;
+    bool meisterFaellig = false;
+    // A hint: asked for, then blinking over a copy of the picture beneath
+    // it, which is put back after each green step.
+    Denker tippDenker;
+    QTimer tippTimer;
+    bool tippLaeuft = false;
+    Seite *tippSeite = nullptr;
+    int tippSchritt = 0;
+    QRect tippBereich;
+    QPixmap tippUnterlage;
+    bool tippMeldung = false;
     Verlauf verlauf;
     QString dateiName;
 };

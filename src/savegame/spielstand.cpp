@@ -3,6 +3,7 @@
 
 #include "spielstand.h"
 
+#include "computer/meister.h"
 #include "field/feld.h"
 #include "field/spielfeld.h"
 #include "zustandscode.h"
@@ -41,7 +42,7 @@ std::optional<Spielstand> Spielstand::lies(const QByteArray &daten)
         return std::nullopt;
     // The level byte is kept within the levels the menu offers, so that the
     // marked level and the level played agree.
-    const int level = std::clamp(static_cast<int>(static_cast<unsigned char>(daten.at(1))), 1, 5);
+    const int level = std::clamp(static_cast<int>(static_cast<unsigned char>(daten.at(1))), 1, Meister::level);
     const bool menschAmZug = daten.at(2) != 0;
     QByteArray codes = daten.mid(kopfLaenge, laenge(groesse) - kopfLaenge);
     if (!istStimmig(groesse, codes))

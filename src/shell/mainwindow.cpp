@@ -39,9 +39,9 @@ void MainWindow::setzeStatusText(const QString &text)
         ui->statusBar->addWidget(&statusLabel, 0);
 }
 
-void MainWindow::zeigeMeldung(const QString &text)
+void MainWindow::zeigeMeldung(const QString &text, int dauer)
 {
-    ui->statusBar->showMessage(text, 2000);
+    ui->statusBar->showMessage(text, dauer);
 }
 
 void MainWindow::setzeRueckgaengigAktiv(bool aktiv)
@@ -52,6 +52,11 @@ void MainWindow::setzeRueckgaengigAktiv(bool aktiv)
 void MainWindow::setzeWiederherstellenAktiv(bool aktiv)
 {
     ui->actionWiederherstellen->setEnabled(aktiv);
+}
+
+void MainWindow::setzeTippAktiv(bool aktiv)
+{
+    ui->actionTipp->setEnabled(aktiv);
 }
 
 void MainWindow::passeFenstergroesseAn()
@@ -100,12 +105,13 @@ void MainWindow::setzeGroesse(int groesse, bool zufallsform, bool erzwingen)
 
 void MainWindow::setzeLevel(int level)
 {
-    QAction *gewaehlt = level == 5 ? ui->actionLevel5
+    QAction *gewaehlt = level == 6 ? ui->actionLevel6
+        : level == 5              ? ui->actionLevel5
         : level == 4              ? ui->actionLevel4
         : level == 3              ? ui->actionLevel3
         : level == 2              ? ui->actionLevel2
                                   : ui->actionLevel1;
-    markiere({ui->actionLevel5, ui->actionLevel4, ui->actionLevel3, ui->actionLevel2, ui->actionLevel1},
+    markiere({ui->actionLevel6, ui->actionLevel5, ui->actionLevel4, ui->actionLevel3, ui->actionLevel2, ui->actionLevel1},
              gewaehlt);
     spielLabel->setLevel(level);
 }
@@ -134,6 +140,11 @@ void MainWindow::on_actionMittel_triggered()
 void MainWindow::on_actionGross_triggered()
 {
     setzeGroesse(2, true, false);
+}
+
+void MainWindow::on_actionLevel6_triggered()
+{
+    setzeLevel(6);
 }
 
 void MainWindow::on_actionLevel5_triggered()
@@ -169,6 +180,11 @@ void MainWindow::on_actionRueckgaengig_triggered()
 void MainWindow::on_actionWiederherstellen_triggered()
 {
     spielLabel->wiederherstellen();
+}
+
+void MainWindow::on_actionTipp_triggered()
+{
+    spielLabel->tipp();
 }
 
 void MainWindow::on_actionSpiel_oeffnen_triggered()

@@ -29,9 +29,10 @@ public:
     ~MainWindow() override;
 
     void setzeStatusText(const QString &text);
-    void zeigeMeldung(const QString &text);
+    void zeigeMeldung(const QString &text, int dauer = 2000);
     void setzeRueckgaengigAktiv(bool aktiv);
     void setzeWiederherstellenAktiv(bool aktiv);
+    void setzeTippAktiv(bool aktiv);
     void setzeGroesse(int groesse, bool zufallsform, bool erzwingen);
     void setzeLevel(int level);
 
@@ -40,6 +41,7 @@ private slots:
     void on_actionKlein_triggered();
     void on_actionMittel_triggered();
     void on_actionGross_triggered();
+    void on_actionLevel6_triggered();
     void on_actionLevel5_triggered();
     void on_actionLevel4_triggered();
     void on_actionLevel3_triggered();
@@ -47,6 +49,7 @@ private slots:
     void on_actionLevel1_triggered();
     void on_actionRueckgaengig_triggered();
     void on_actionWiederherstellen_triggered();
+    void on_actionTipp_triggered();
     void on_actionSpiel_oeffnen_triggered();
     void on_actionSpiel_speichern_triggered();
     void on_actionSpiel_speichern_unter_triggered();

@@ -3,20 +3,32 @@
 
 #include "spieltreiber.h"
 
+#include "computer/denker.h"
 #include "field/feld.h"
 #include "game/spiellabel.h"
 #include "stellung.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 
 #include <algorithm>
 
 namespace Spieltreiber {
 
+namespace {
+
+bool denkt(const SpielLabel &label)
+{
+    const QList<Denker *> denker = label.findChildren<Denker *>();
+    return std::any_of(denker.begin(), denker.end(), [](const Denker *d) { return d->denkt(); });
+}
+
+}
+
 bool laeuft(const SpielLabel &label)
 {
     const QList<QTimer *> uhren = label.findChildren<QTimer *>();
-    return std::any_of(uhren.begin(), uhren.end(), [](const QTimer *uhr) { return uhr->isActive(); });
+    return denkt(label) || std::any_of(uhren.begin(), uhren.end(), [](const QTimer *uhr) { return uhr->isActive(); });
 }
 
 bool schritt(SpielLabel &label)
@@ -27,6 +39,11 @@ bool schritt(SpielLabel &label)
             uhr->stop();
             return QMetaObject::invokeMethod(uhr, "timeout");
         }
+    }
+    // The Meister's answer arrives as an event once its thread is done.
+    if (denkt(label)) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        return true;
     }
     return false;
 }

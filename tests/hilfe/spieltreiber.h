@@ -19,9 +19,10 @@ namespace Spieltreiber {
 
 using Wahl = Computerspieler::Wahl;
 
-// Whether a blink step or the computer's move is due.
+// Whether a blink step or the computer's move is due, or the Meister thinks.
 bool laeuft(const SpielLabel &label);
-// Runs what the board's timers have due, if anything.
+// Runs what the board's timers have due, if anything; else waits for the
+// Meister's answer, if it thinks.
 bool schritt(SpielLabel &label);
 // Steps until nothing is due: the computer's turn and every blink are over.
 void computerRunde(SpielLabel &label);

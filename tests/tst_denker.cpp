@@ -1,0 +1,100 @@
+// SPDX-FileCopyrightText: 2026 The Punktfeld developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "game/spiellabel.h"
+#include "invarianten.h"
+#include "shell/mainwindow.h"
+#include "spieltreiber.h"
+#include "stellung.h"
+
+#include <QtTest>
+
+#include <cstdlib>
+#include <memory>
+
+// The Meister in the window: it thinks on a thread of its own while the
+// window goes on, and whatever ends or changes the game while it thinks
+// drops its answer.
+class TestDenker : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir ordner;
+
+private slots:
+    // A whole game on each board against random presses: every answer is a
+    // free side of the board it was asked about.
+    void partie_data()
+    {
+        QTest::addColumn<int>("groesse");
+        QTest::newRow("small") << 0;
+        QTest::newRow("medium") << 1;
+        QTest::newRow("large") << 2;
+    }
+
+    void partie()
+    {
+        QFETCH(int, groesse);
+        std::srand(7);
+        MainWindow fenster;
+        SpielLabel &spiel = Stellung::spiel(fenster);
+        Stellung::loese(fenster, "actionLevel6");
+        fenster.setzeGroesse(groesse, true, true);
+        Spieltreiber::spiele(spiel, [&] { return Computerspieler::irgendeineSeite(spiel.brett()); });
+        QCOMPARE(Invarianten::pruefe(fenster), QString());
+        QVERIFY(Stellung::status(fenster).endsWith(", fertig"));
+    }
+
+    // The human's side passes the turn and the Meister starts thinking; at
+    // once the player does something else. The window takes it at once, and
+    // no answer lands on the board afterwards unless the game still wants
+    // the computer's move.
+    void unterbrechung_data()
+    {
+        QTest::addColumn<QString>("aktion");
+        QTest::addColumn<bool>("computerZieht");
+        QTest::newRow("new game") << "actionNeues_Spiel" << false;
+        QTest::newRow("open a game") << "oeffnen" << false;
+        QTest::newRow("undo, refused") << "actionRueckgaengig" << true;
+        QTest::newRow("level 5") << "actionLevel5" << true;
+        QTest::newRow("close") << "schliessen" << false;
+    }
+
+    void unterbrechung()
+    {
+        QFETCH(QString, aktion);
+        QFETCH(bool, computerZieht);
+        auto fenster = std::make_unique<MainWindow>();
+        SpielLabel &spiel = Stellung::spiel(*fenster);
+        const QString datei = ordner.filePath("mensch.pf");
+        QVERIFY(spiel.schreibeDatei(datei, 0));
+        const QByteArray leer = Stellung::zustand(spiel);
+        Stellung::loese(*fenster, "actionLevel6");
+        Stellung::druecke(spiel, Stellung::druckpunkt(2, 2, 1));
+        QCOMPARE(Stellung::status(*fenster), "Mensch: 0, Computer: 0");
+        QVERIFY(Spieltreiber::laeuft(spiel));
+        const QByteArray nachMensch = Stellung::zustand(spiel);
+
+        if (aktion == "schliessen") {
+            fenster.reset();
+            return;
+        }
+        if (aktion == "oeffnen")
+            QVERIFY(spiel.ladeDatei(datei));
+        else
+            Stellung::loese(*fenster, aktion);
+        if (computerZieht) {
+            QTRY_COMPARE(Stellung::status(*fenster), "Mensch: 0, Computer: 0, du bist dran");
+            QVERIFY(Stellung::zustand(spiel) != nachMensch);
+        } else {
+            QCOMPARE(Stellung::status(*fenster), "Mensch: 0, Computer: 0, du bist dran");
+            QTRY_VERIFY(!Spieltreiber::laeuft(spiel));
+            // Long enough for a dropped answer to have arrived, were it played.
+            QTest::qWait(100);
+            QCOMPARE(Stellung::zustand(spiel), leer);
+        }
+        QCOMPARE(Invarianten::pruefe(*fenster), QString());
+    }
+};
+
+QTEST_MAIN(TestDenker)
+#include "tst_denker.moc"
