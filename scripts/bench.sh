@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the benchmarks and the self-play tool in build-bench/ and runs both:
 # the hot paths beside their floors (the median of five runs), then how the
-# five computer levels fare against each other. The test command runs
+# six computer levels fare against each other. The test command runs
 # neither; BENCHMARKS.md holds their results.
 set -euo pipefail
 cd "$(dirname "$0")/.."
