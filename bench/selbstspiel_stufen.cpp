@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Punktfeld developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "computer/brettkopie.h"
+#include "computer/meister.h"
 #include "field/feld.h"
 #include "game/spiellabel.h"
 #include "savegame/zustandscode.h"
@@ -11,19 +13,22 @@
 #include <QApplication>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 // Plays complete games between every two computer levels on each board size
 // (the larger ones with their random shapes) and prints, for each pair, how
 // the first level fared. The first level plays the human's part with the
 // computer's own choice of a side; the openers alternate. Game i of every
 // pair is seeded with i + 1, so a run repeats exactly and every pair meets
-// the same shapes.
+// the same shapes. The Meister (level 6) plays level 5 only, in games of
+// its own, and the time of each of its decisions is taken.
 //
 // Usage: selbstspiel_stufen [games per pair on the small, medium and large
-// board]
+// board [games of the Meister on the small, medium and large board]]
 namespace {
 
 struct Ergebnis
@@ -41,13 +46,15 @@ double prozent(double teil, int ganz)
 }
 
 // The score share, a draw counting half, with its 95 % Wilson interval.
-void drucke(const char *titel, const Ergebnis (&ergebnisse)[6][6])
+void drucke(const char *titel, const Ergebnis (&ergebnisse)[7][7])
 {
     std::printf("\n### %s\n\n| first vs second | games | won | drawn | lost | score | 95 %% interval |\n"
                 "|---|---:|---:|---:|---:|---:|---|\n", titel);
-    for (int a = 5; a >= 1; --a) {
-        for (int b = a; b >= 1; --b) {
+    for (int a = 6; a >= 1; --a) {
+        for (int b = std::min(a, 5); b >= 1; --b) {
             const Ergebnis &e = ergebnisse[a][b];
+            if (e.spiele() == 0)
+                continue;
             const double n = e.spiele(), p = (e.gewonnen + 0.5 * e.unentschieden) / n, z = 1.959964;
             const double nenner = 1 + z * z / n, mitte = (p + z * z / (2 * n)) / nenner;
             const double halb = z / nenner * std::sqrt(p * (1 - p) / n + z * z / (4 * n * n));
@@ -58,6 +65,26 @@ void drucke(const char *titel, const Ergebnis (&ergebnisse)[6][6])
     }
 }
 
+// The time of every decision, in milliseconds: median, 99th percentile and
+// the longest.
+void druckeZeiten(const char *brett, std::vector<double> zeiten)
+{
+    if (zeiten.empty())
+        return;
+    std::sort(zeiten.begin(), zeiten.end());
+    const auto anteil = [&](double p) { return zeiten[static_cast<std::size_t>(p * double(zeiten.size() - 1))]; };
+    std::printf("| %s | %zu | %.2f ms | %.1f ms | %.1f ms |\n", brett, zeiten.size(), anteil(0.5), anteil(0.99),
+                zeiten.back());
+}
+
+int differenz(const SpielLabel &spiel)
+{
+    int differenz = 0;
+    for (const Feld *feld : spiel.brett())
+        differenz += feld->istGesperrt() ? 0 : (feld->zustand() & Zustandscode::vomMenschen) ? 1 : -1;
+    return differenz;
+}
+
 }
 
 int main(int argc, char *argv[])
@@ -65,8 +92,8 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    int anzahl[3] = {1000, 200, 60};
-    for (int g = 0; g < 3 && g + 1 < argc; ++g)
+    int anzahl[6] = {1000, 200, 60, 1000, 200, 100};
+    for (int g = 0; g < 6 && g + 1 < argc; ++g)
         anzahl[g] = std::max(2, std::atoi(argv[g + 1]) / 2 * 2);
 
     const char *const namen[3] = {"Small board (6 × 5)", "Medium board (13 × 11, random shape)",
@@ -74,9 +101,11 @@ int main(int argc, char *argv[])
     MainWindow fenster;
     SpielLabel &spiel = Stellung::spiel(fenster);
     Computerspieler mensch;
-    Ergebnis alle[6][6];
+    const Meister meister;
+    Ergebnis alle[7][7];
+    std::vector<double> zeiten[3];
     for (int g = 0; g < 3; ++g) {
-        Ergebnis hier[6][6];
+        Ergebnis hier[7][7];
         for (int a = 5; a >= 1; --a) {
             for (int b = a; b >= 1; --b) {
                 for (int i = 0; i < anzahl[g]; ++i) {
@@ -85,16 +114,34 @@ int main(int argc, char *argv[])
                     spiel.setMenschStartet(i % 2 == 0);
                     spiel.neuesSpiel(g, true);
                     Spieltreiber::spiele(spiel, [&] { return mensch.waehle(spiel.brett(), a); });
-                    int differenz = 0;
-                    for (const Feld *feld : spiel.brett())
-                        differenz += feld->istGesperrt() ? 0 : (feld->zustand() & Zustandscode::vomMenschen) ? 1 : -1;
-                    hier[a][b].zaehle(differenz);
-                    alle[a][b].zaehle(differenz);
+                    hier[a][b].zaehle(differenz(spiel));
+                    alle[a][b].zaehle(differenz(spiel));
                 }
             }
+        }
+        for (int i = 0; i < anzahl[3 + g]; ++i) {
+            std::srand(static_cast<unsigned>(1 + i));
+            fenster.setzeLevel(5);
+            spiel.setMenschStartet(i % 2 == 0);
+            spiel.neuesSpiel(g, true);
+            Spieltreiber::spiele(spiel, [&] {
+                const Lage lage = Brettkopie::kopiere(spiel.brett());
+                const auto anfang = std::chrono::steady_clock::now();
+                const Meister::Rat rat = meister.waehle(lage);
+                zeiten[g].push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - anfang).count());
+                return Brettkopie::wahl(spiel.brett(), lage, rat.seite);
+            });
+            hier[6][5].zaehle(differenz(spiel));
+            alle[6][5].zaehle(differenz(spiel));
         }
         drucke(namen[g], hier);
     }
     drucke("All three boards together", alle);
+
+    std::printf("\n### The Meister's decisions against level 5\n\n| board | decisions | median | 99th percentile | longest |\n"
+                "|---|---:|---:|---:|---:|\n");
+    const char *const bretter[3] = {"small", "medium", "large"};
+    for (int g = 0; g < 3; ++g)
+        druckeZeiten(bretter[g], zeiten[g]);
     return 0;
 }
