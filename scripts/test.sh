@@ -6,7 +6,10 @@
 #     unpacked, its program in a real window under Xvfb, and reuse lint;
 #  2. under AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer,
 #     where any report fails the run;
-#  3. the saved-game reader under libFuzzer, for a bounded time.
+#  3. the Meister's searches on several threads at once under
+#     ThreadSanitizer (the engine needs no Qt, whose own locks the sanitizer
+#     cannot see);
+#  4. the saved-game reader under libFuzzer, for a bounded time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -31,6 +34,12 @@ export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" -DPUNKTFELD_SANITIZE=ON >/dev/null
 cmake --build build-asan -j "$jobs"
 (cd build-asan && PUNKTFELD_DAUERLAUF_SEKUNDEN=10 ctest --output-on-failure -j "$jobs")
+
+export TSAN_OPTIONS="halt_on_error=1"
+cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" -DPUNKTFELD_THREAD_SANITIZE=ON \
+    -DPUNKTFELD_DESKTOP_TESTS=OFF >/dev/null
+cmake --build build-tsan --target tst_meister -j "$jobs"
+(cd build-tsan && ctest --output-on-failure -R '^tst_meister_nebenlaeufig$')
 
 export ASAN_OPTIONS="detect_leaks=1:halt_on_error=1"
 cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPUNKTFELD_FUZZ=ON \

@@ -9,8 +9,10 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdlib>
 #include <optional>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -224,6 +226,37 @@ private slots:
         QCOMPARE(richter.zugwert(lage, rat.seite), wert);
         QCOMPARE(int(art(lage, rat.seite)), int(art(lage, seite(lage, gut))));
         QCOMPARE(*ergebnis, wert);
+    }
+
+    // Two Meisters think at once about one position while a third, on the
+    // large board, is told to stop: each keeps to its own copy and tables,
+    // and the one stopped still names a free side. Run under the thread
+    // sanitizer, this shows they share nothing they change.
+    void nebenlaeufig()
+    {
+        std::srand(5);
+        const Lage lage = zufallslage(true, false);
+        const Lage gross(15, 22);
+        const Meister meister(std::chrono::seconds(30));
+        const Meister::Rat allein = meister.waehle(lage);
+        Meister::Rat raete[2];
+        Meister::Rat gestoppt;
+        std::atomic<bool> halt{false};
+        {
+            std::thread a([&] { raete[0] = meister.waehle(lage); });
+            std::thread b([&] { raete[1] = meister.waehle(lage); });
+            std::thread c([&] { gestoppt = meister.waehle(gross, &halt); });
+            halt = true;
+            a.join();
+            b.join();
+            c.join();
+        }
+        QVERIFY(allein.exakt);
+        for (const Meister::Rat &rat : raete) {
+            QCOMPARE(rat.seite, allein.seite);
+            QCOMPARE(rat.wert, allein.wert);
+        }
+        QVERIFY(gestoppt.seite >= 0 && gross.istFrei(gestoppt.seite));
     }
 };
 
