@@ -35,7 +35,7 @@ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -
 cmake --build build-asan -j "$jobs"
 (cd build-asan && PUNKTFELD_DAUERLAUF_SEKUNDEN=10 ctest --output-on-failure -j "$jobs")
 
-export TSAN_OPTIONS="halt_on_error=1"
+export TSAN_OPTIONS="halt_on_error=1:suppressions=$PWD/tests/tsan.supp"
 cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" -DPUNKTFELD_THREAD_SANITIZE=ON \
     -DPUNKTFELD_DESKTOP_TESTS=OFF >/dev/null
 cmake --build build-tsan --target tst_meister -j "$jobs"
