@@ -90,6 +90,7 @@ private slots:
         QFETCH(QString, zeichnung);
         QFETCH(bool, exakt);
         MainWindow fenster;
+        fenster.show();
         SpielLabel &spiel = Stellung::spiel(fenster);
         Stellung::setze(spiel, zeichnung);
         const QImage vorher = Stellung::bild(spiel);
@@ -108,6 +109,8 @@ private slots:
             const int bekommt = (offen + Schiedsrichter(lage).wert(lage)) / 2;
             QCOMPARE(meldung(fenster),
                      QString("Tipp: Bei bestem Spiel bekommst du noch %1 von %2 offenen Kästchen.").arg(bekommt).arg(offen));
+            // The window is wide enough for the whole of it.
+            QVERIFY(fenster.statusBar()->fontMetrics().horizontalAdvance(meldung(fenster)) <= fenster.statusBar()->width() - 18);
         } else {
             QCOMPARE(meldung(fenster), QString());
         }

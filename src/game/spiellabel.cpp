@@ -168,6 +168,12 @@ QString SpielLabel::statuszeile(const QString &mensch, const QString &computer, 
     return text;
 }
 
+QString SpielLabel::tippMeldung(const QString &bekommt, const QString &offen)
+{
+    return QStringLiteral("Tipp: Bei bestem Spiel bekommst du noch ") + bekommt + QStringLiteral(" von ") + offen
+        + QStringLiteral(" offenen Kästchen.");
+}
+
 void SpielLabel::merkeZug(Zug zug)
 {
     verlauf.merke(std::move(zug));
@@ -422,11 +428,8 @@ void SpielLabel::tippAntwort(const Meister::Rat &rat)
     tippBlink();
     if (rat.exakt) {
         const int offen = anzahlFelder - punkteMensch - punkteComputer;
-        hauptfenster->zeigeMeldung(QStringLiteral("Tipp: Bei bestem Spiel bekommst du noch %1 von %2 offenen Kästchen.")
-                                       .arg((offen + rat.wert) / 2)
-                                       .arg(offen),
-                                   5000);
-        tippMeldung = true;
+        hauptfenster->zeigeMeldung(tippMeldung(QString::number((offen + rat.wert) / 2), QString::number(offen)), 5000);
+        tippMeldungGezeigt = true;
     }
 }
 
@@ -466,9 +469,9 @@ void SpielLabel::beendeTipp()
     if (tippSeite && tippSchritt % 2 == 1)
         zeigeTippUnterlage();
     tippSeite = nullptr;
-    if (tippMeldung)
+    if (tippMeldungGezeigt)
         hauptfenster->zeigeMeldung(QString());
-    tippMeldung = false;
+    tippMeldungGezeigt = false;
     if (tippLaeuft) {
         tippLaeuft = false;
         zeigeTippAktion();

@@ -55,6 +55,9 @@ public:
     // The status line: both scores as written, then ", fertig" when the game
     // is over or ", du bist dran" when the human is to move.
     static QString statuszeile(const QString &mensch, const QString &computer, bool spielVorbei, bool menschZieht);
+    // What a hint says where the outcome is known: the open boxes the human
+    // still gets with best play from both sides, of all the open ones.
+    static QString tippMeldung(const QString &bekommt, const QString &offen);
 
     void menschPunkt(bool dazu);
     void computerPunkt(bool dazu);
@@ -144,7 +147,7 @@ private:
     int tippSchritt = 0;
     QRect tippBereich;
     QPixmap tippUnterlage;
-    bool tippMeldung = false;
+    bool tippMeldungGezeigt = false;
     Verlauf verlauf;
     QString dateiName;
 };

@@ -64,7 +64,8 @@ void MainWindow::passeFenstergroesseAn()
     // The bars get exactly their own heights, so that the board widget is
     // exactly as high as the picture and presses land where they are aimed.
     // The window is as wide as the picture, or wider where the longest
-    // status line the board allows needs it; the picture stays at the left.
+    // status line or hint the board allows needs it; the picture stays at
+    // the left.
     const int breite = std::max(spielLabel->breite(), breitesteStatuszeile());
     const int menueHoehe = ui->menuBar->heightForWidth(breite);
     const int balken = (menueHoehe > 0 ? menueHoehe : ui->menuBar->sizeHint().height())
@@ -79,17 +80,21 @@ int MainWindow::breitesteStatuszeile()
     const int stellen = QString::number(spielLabel->brett().end() - spielLabel->brett().begin()).size();
     const QString text = statusLabel.text();
     int breite = 0;
+    int tipp = 0;
     for (char ziffer = '0'; ziffer <= '9'; ++ziffer) {
         const QString zahl(stellen, QLatin1Char(ziffer));
         statusLabel.setText(SpielLabel::statuszeile(zahl, zahl, false, true));
         breite = std::max(breite, statusLabel.sizeHint().width());
+        tipp = std::max(tipp, ui->statusBar->fontMetrics().horizontalAdvance(SpielLabel::tippMeldung(zahl, zahl)));
     }
     statusLabel.setText(text);
     // The status bar's margins come on top. Its layouts keep the hints of
     // the text they last laid out until they are invalidated.
     for (QLayout *layout : ui->statusBar->findChildren<QLayout *>())
         layout->invalidate();
-    return breite + ui->statusBar->sizeHint().width() - statusLabel.sizeHint().width();
+    // A message is drawn from 6 pixels after the bar's left edge to 12
+    // before its right one.
+    return std::max(breite + ui->statusBar->sizeHint().width() - statusLabel.sizeHint().width(), tipp + 18);
 }
 
 void MainWindow::setzeGroesse(int groesse, bool zufallsform, bool erzwingen)
