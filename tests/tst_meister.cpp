@@ -114,6 +114,49 @@ std::optional<int> partie(Lage lage, const Schiedsrichter &richter, Meister::Rat
     return netto;
 }
 
+// The long chains as the long-chain rule counts them: runs of three or more
+// boxes with two free sides each, joined by free sides, that are not loops.
+int langeKetten(const Lage &lage)
+{
+    const int felder = lage.zeilen() * lage.spalten();
+    const auto zweiFrei = [&](int platz) { return !lage.istGesperrt(platz) && lage.geschlosseneSeiten(platz) == 2; };
+    std::vector<bool> gesehen(std::size_t(felder), false);
+    int ketten = 0;
+    for (int start = 0; start < felder; ++start) {
+        if (gesehen[std::size_t(start)] || !zweiFrei(start))
+            continue;
+        std::vector<int> weg{start};
+        gesehen[std::size_t(start)] = true;
+        bool ring = true;
+        for (std::size_t i = 0; i < weg.size(); ++i) {
+            for (int richtung = 0; richtung < 4; ++richtung) {
+                const int s = lage.seite(weg[i] / lage.spalten(), weg[i] % lage.spalten(), richtung);
+                const int nachbar = lage.nachbar(weg[i] / lage.spalten(), weg[i] % lage.spalten(), richtung);
+                if (!lage.istFrei(s))
+                    continue;
+                if (!zweiFrei(nachbar)) {
+                    ring = false;
+                } else if (!gesehen[std::size_t(nachbar)]) {
+                    gesehen[std::size_t(nachbar)] = true;
+                    weg.push_back(nachbar);
+                }
+            }
+        }
+        ketten += !ring && weg.size() >= 3;
+    }
+    return ketten;
+}
+
+// Whether drawing the safe side leaves the dots (free sides less open boxes,
+// plus one) and the long chains odd for the opponent, who then has to open
+// the first long chain.
+bool haeltKontrolle(const Lage &lage, int seite)
+{
+    Lage danach = lage;
+    danach.ziehe(seite);
+    return (danach.freieSeiten() - danach.offeneFelder() + 1 + langeKetten(danach)) % 2 == 1;
+}
+
 // A side as "zeile,spalte richtung", the direction one of oben, rechts,
 // unten, links.
 int seite(const Lage &lage, const QString &text)
@@ -226,6 +269,36 @@ private slots:
         QCOMPARE(richter.zugwert(lage, rat.seite), wert);
         QCOMPARE(int(art(lage, rat.seite)), int(art(lage, seite(lage, gut))));
         QCOMPARE(*ergebnis, wert);
+    }
+
+    // On a board too large to search, with many safe sides left, the
+    // Meister keeps to the long-chain rule: whenever a safe side leaves the
+    // count odd for the opponent, its side does.
+    void kettenregel()
+    {
+        std::srand(11);
+        const Meister meister;
+        int geprueft = 0;
+        for (int partie = 0; partie < 12; ++partie) {
+            Lage lage(11, 13);
+            while (lage.freieSeiten() > 70 && gibt(lage, Art::sicher)) {
+                lage.ziehe(zufallszug(lage, 1000));
+                std::vector<int> sicher;
+                for (int s = 0; s < lage.seitenAnzahl(); ++s) {
+                    if (lage.istFrei(s) && art(lage, s) == Art::sicher)
+                        sicher.push_back(s);
+                }
+                if (gibt(lage, Art::nehmen) || sicher.size() <= 8)
+                    continue;
+                const int seite = meister.waehle(lage).seite;
+                QCOMPARE(int(art(lage, seite)), int(Art::sicher));
+                if (std::any_of(sicher.begin(), sicher.end(), [&](int s) { return haeltKontrolle(lage, s); })) {
+                    QVERIFY2(haeltKontrolle(lage, seite), qPrintable(Lagezeichnung::zeichnung(lage)));
+                    ++geprueft;
+                }
+            }
+        }
+        QVERIFY(geprueft > 100);
     }
 
     // Two Meisters think at once about one position while a third, on the
