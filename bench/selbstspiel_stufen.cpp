@@ -129,7 +129,7 @@ int main(int argc, char *argv[])
                 const auto anfang = std::chrono::steady_clock::now();
                 const Meister::Rat rat = meister.waehle(lage);
                 zeiten[g].push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - anfang).count());
-                return Brettkopie::wahl(spiel.brett(), lage, rat.seite);
+                return Brettkopie::wahl(spiel.brett(), rat.seite);
             });
             hier[6][5].zaehle(differenz(spiel));
             alle[6][5].zaehle(differenz(spiel));

@@ -30,8 +30,10 @@ Lage kopiere(const Spielfeld &spielfeld)
     return lage;
 }
 
-Computerspieler::Wahl wahl(const Spielfeld &spielfeld, const Lage &lage, int seite)
+Computerspieler::Wahl wahl(const Spielfeld &spielfeld, int seite)
 {
+    // Side numbers depend on the board's size alone.
+    const Lage lage(spielfeld.zeilenAnzahl(), spielfeld.spaltenAnzahl());
     if (seite < 0 || seite >= lage.seitenAnzahl())
         return {};
     int erstes = -1;

@@ -14,9 +14,10 @@ namespace Brettkopie {
 
 // The holes and the drawn sides of the grid.
 Lage kopiere(const Spielfeld &spielfeld);
-// The side a copy numbers `seite`, named by a box of the grid in play and
-// its direction there; a null box when the side is not free in the grid.
-Computerspieler::Wahl wahl(const Spielfeld &spielfeld, const Lage &lage, int seite);
+// The side a copy of this grid numbers `seite`, named by a box of the grid
+// in play and its direction there; a null box when the side is not free in
+// the grid.
+Computerspieler::Wahl wahl(const Spielfeld &spielfeld, int seite);
 
 }
 

@@ -330,7 +330,7 @@ void SpielLabel::computerZug()
     }
     const Meister::Rat rat = *meisterRat;
     meisterRat.reset();
-    zieheFuerComputer(Brettkopie::wahl(spielfeld, Brettkopie::kopiere(spielfeld), rat.seite));
+    zieheFuerComputer(Brettkopie::wahl(spielfeld, rat.seite));
 }
 
 void SpielLabel::meisterAntwort(const Meister::Rat &rat)
@@ -414,7 +414,7 @@ void SpielLabel::zeigeTippAktion()
 
 void SpielLabel::tippAntwort(const Meister::Rat &rat)
 {
-    const Computerspieler::Wahl wahl = Brettkopie::wahl(spielfeld, Brettkopie::kopiere(spielfeld), rat.seite);
+    const Computerspieler::Wahl wahl = Brettkopie::wahl(spielfeld, rat.seite);
     if (!wahl.feld) {
         beendeTipp();
         return;
