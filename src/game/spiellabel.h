@@ -26,9 +26,10 @@ class Seite;
 class Spielstand;
 
 // The board widget. It owns one game at a time: the board picture, the grid,
-// the scores, whose turn it is, the two timers that pace the game and the
-// move history. Sides and boxes paint themselves into the picture, which is
-// handed to the label after every change.
+// the scores, whose turn it is, the timers that pace the game and a hint,
+// the move history, and the two thinkers that ask the Meister for the
+// computer's move and for a hint. Sides and boxes paint themselves into the
+// picture, which is handed to the label after every change.
 class SpielLabel : public QLabel
 {
     Q_OBJECT
