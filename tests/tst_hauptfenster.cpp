@@ -75,9 +75,26 @@ private slots:
             QCOMPARE(spiel.pixmap(Qt::ReturnByValue).size(), bild);
             QTRY_COMPARE(spiel.height(), bild.height());
             QCOMPARE(spiel.grab().toImage().pixelColor(1, 20), QColor(Qt::black));
-            fenster.setzeStatusText(QString("Mensch: %1, Computer: %1, du bist dran").arg(QString(groesse ? 3 : 2, '8')));
-            QTRY_VERIFY(zeile->width() >= zeile->sizeHint().width());
-            QVERIFY(zeile->geometry().right() < fenster.width());
+            // Every status line and hint the board allows shows whole, and
+            // the window is no wider than the picture or the longest line
+            // with the bar's few pixels of margin.
+            int breitesteZeile = 0;
+            for (char ziffer = '0'; ziffer <= '9'; ++ziffer) {
+                const QString zahl(groesse ? 3 : 2, ziffer);
+                const QString tipp = QString("Tipp: noch %1 von %1 Kästchen für dich").arg(zahl);
+                QCOMPARE(SpielLabel::tippMeldung(zahl, zahl), tipp);
+                fenster.zeigeTippMeldung(tipp);
+                QTRY_VERIFY(zeile->width() >= zeile->sizeHint().width());
+                QVERIFY(zeile->geometry().right() < fenster.width());
+                QCOMPARE(zeile->text(), tipp);
+                fenster.setzeStatusText(QString("Mensch: %1, Computer: %1, du bist dran").arg(zahl));
+                QCOMPARE(zeile->text(), tipp);
+                fenster.zeigeTippMeldung(QString());
+                QTRY_VERIFY(zeile->width() >= zeile->sizeHint().width());
+                QVERIFY(zeile->geometry().right() < fenster.width());
+                breitesteZeile = qMax(breitesteZeile, zeile->sizeHint().width());
+            }
+            QVERIFY(fenster.width() <= qMax(bild.width(), breitesteZeile + 20));
             QVERIFY(spiel.width() >= bild.width());
             QCOMPARE(fenster.minimumSize(), fenster.maximumSize());
             QCOMPARE(fenster.height(), spiel.height() + fenster.menuBar()->height() + fenster.statusBar()->height());

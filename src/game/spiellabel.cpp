@@ -170,8 +170,7 @@ QString SpielLabel::statuszeile(const QString &mensch, const QString &computer, 
 
 QString SpielLabel::tippMeldung(const QString &bekommt, const QString &offen)
 {
-    return QStringLiteral("Tipp: Bei bestem Spiel bekommst du noch ") + bekommt + QStringLiteral(" von ") + offen
-        + QStringLiteral(" offenen Kästchen.");
+    return QStringLiteral("Tipp: noch ") + bekommt + QStringLiteral(" von ") + offen + QStringLiteral(" Kästchen für dich");
 }
 
 void SpielLabel::merkeZug(Zug zug)
@@ -420,7 +419,9 @@ void SpielLabel::tippAntwort(const Meister::Rat &rat)
         return;
     }
     tippSeite = spielfeld.feld(wahl.feld->zeile(), wahl.feld->spalte())->seite(wahl.richtung);
-    tippBereich = tippSeite->bereich();
+    // Near the frame a line's pixels reach past the picture's edge; only
+    // those inside it can be kept and put back at the same place.
+    tippBereich = tippSeite->bereich().intersected(QRect(0, 0, bildBreite, bildHoehe));
     const qreal dichte = spielBild->devicePixelRatio();
     tippUnterlage = spielBild->copy(QRect(tippBereich.topLeft() * dichte, tippBereich.size() * dichte));
     tippUnterlage.setDevicePixelRatio(dichte);
@@ -428,7 +429,7 @@ void SpielLabel::tippAntwort(const Meister::Rat &rat)
     tippBlink();
     if (rat.exakt) {
         const int offen = anzahlFelder - punkteMensch - punkteComputer;
-        hauptfenster->zeigeMeldung(tippMeldung(QString::number((offen + rat.wert) / 2), QString::number(offen)), 5000);
+        hauptfenster->zeigeTippMeldung(tippMeldung(QString::number((offen + rat.wert) / 2), QString::number(offen)));
         tippMeldungGezeigt = true;
     }
 }
@@ -470,7 +471,7 @@ void SpielLabel::beendeTipp()
         zeigeTippUnterlage();
     tippSeite = nullptr;
     if (tippMeldungGezeigt)
-        hauptfenster->zeigeMeldung(QString());
+        hauptfenster->zeigeTippMeldung(QString());
     tippMeldungGezeigt = false;
     if (tippLaeuft) {
         tippLaeuft = false;

@@ -14,6 +14,10 @@
 
 const QString dateiFilter = QString::fromUtf8("Punktfeld (*.pf)");
 
+namespace {
+constexpr int tippMeldungDauer = 5000;
+}
+
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent), ui(new Ui::MainWindow)
 {
@@ -21,6 +25,9 @@ MainWindow::MainWindow(QWidget *parent)
     // The board widget starts its first game at once and reports its status
     // line and the undo and redo states back here, so the form must exist
     // before it is created.
+    tippMeldungTimer.setSingleShot(true);
+    tippMeldungTimer.setInterval(tippMeldungDauer);
+    connect(&tippMeldungTimer, &QTimer::timeout, this, [this] { statusLabel.setText(statusText); });
     spielLabel = new SpielLabel(this);
     passeFenstergroesseAn();
     setCentralWidget(spielLabel);
@@ -34,7 +41,9 @@ MainWindow::~MainWindow()
 
 void MainWindow::setzeStatusText(const QString &text)
 {
-    statusLabel.setText(text);
+    statusText = text;
+    if (!tippMeldungTimer.isActive())
+        statusLabel.setText(text);
     if (statusLabel.parentWidget() != ui->statusBar)
         ui->statusBar->addWidget(&statusLabel, 0);
 }
@@ -42,6 +51,17 @@ void MainWindow::setzeStatusText(const QString &text)
 void MainWindow::zeigeMeldung(const QString &text, int dauer)
 {
     ui->statusBar->showMessage(text, dauer);
+}
+
+void MainWindow::zeigeTippMeldung(const QString &text)
+{
+    if (text.isEmpty()) {
+        tippMeldungTimer.stop();
+        statusLabel.setText(statusText);
+        return;
+    }
+    statusLabel.setText(text);
+    tippMeldungTimer.start();
 }
 
 void MainWindow::setzeRueckgaengigAktiv(bool aktiv)
@@ -64,8 +84,8 @@ void MainWindow::passeFenstergroesseAn()
     // The bars get exactly their own heights, so that the board widget is
     // exactly as high as the picture and presses land where they are aimed.
     // The window is as wide as the picture, or wider where the longest
-    // status line or hint the board allows needs it; the picture stays at
-    // the left.
+    // status line the board allows needs it; the picture stays at the left.
+    // A hint's message is a little shorter than that line, so it fits too.
     const int breite = std::max(spielLabel->breite(), breitesteStatuszeile());
     const int menueHoehe = ui->menuBar->heightForWidth(breite);
     const int balken = (menueHoehe > 0 ? menueHoehe : ui->menuBar->sizeHint().height())
@@ -79,22 +99,20 @@ int MainWindow::breitesteStatuszeile()
     // turn, since a font need not give all digits one width.
     const int stellen = QString::number(spielLabel->brett().end() - spielLabel->brett().begin()).size();
     const QString text = statusLabel.text();
+    // A hint's message, shown in the line's place, is a little shorter than
+    // the line with as many digits, so it fits as well.
     int breite = 0;
-    int tipp = 0;
     for (char ziffer = '0'; ziffer <= '9'; ++ziffer) {
         const QString zahl(stellen, QLatin1Char(ziffer));
         statusLabel.setText(SpielLabel::statuszeile(zahl, zahl, false, true));
         breite = std::max(breite, statusLabel.sizeHint().width());
-        tipp = std::max(tipp, ui->statusBar->fontMetrics().horizontalAdvance(SpielLabel::tippMeldung(zahl, zahl)));
     }
     statusLabel.setText(text);
     // The status bar's margins come on top. Its layouts keep the hints of
     // the text they last laid out until they are invalidated.
     for (QLayout *layout : ui->statusBar->findChildren<QLayout *>())
         layout->invalidate();
-    // A message is drawn from 6 pixels after the bar's left edge to 12
-    // before its right one.
-    return std::max(breite + ui->statusBar->sizeHint().width() - statusLabel.sizeHint().width(), tipp + 18);
+    return breite + ui->statusBar->sizeHint().width() - statusLabel.sizeHint().width();
 }
 
 void MainWindow::setzeGroesse(int groesse, bool zufallsform, bool erzwingen)

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QString>
+#include <QTimer>
 
 namespace Ui {
 class MainWindow;
@@ -30,6 +31,9 @@ public:
 
     void setzeStatusText(const QString &text);
     void zeigeMeldung(const QString &text, int dauer = 2000);
+    // A hint's message takes the status line's place for a while, where it
+    // has the line's own narrow margins; an empty text ends it early.
+    void zeigeTippMeldung(const QString &text);
     void setzeRueckgaengigAktiv(bool aktiv);
     void setzeWiederherstellenAktiv(bool aktiv);
     void setzeTippAktiv(bool aktiv);
@@ -63,6 +67,8 @@ private:
     Ui::MainWindow *ui;
     SpielLabel *spielLabel = nullptr;
     QLabel statusLabel;
+    QString statusText;
+    QTimer tippMeldungTimer;
     QFont normalFont;
     QFont fettFont;
     int groesse = 0;
