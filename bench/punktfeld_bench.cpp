@@ -92,13 +92,13 @@ void schreibeStellungen()
             zweier += feld->anzahlGeschlossen() == 2;
         }
         if (++zuege == 40)
-            u.spiel.schreibeDatei(u.datei("frueh.pf"), gross);
+            u.fenster.schreibeDatei(u.datei("frueh.pf"));
         const Computerspieler::Wahl w = wahl.waehle(brett, 5);
         const bool sicher = w.feld->anzahlGeschlossen() < 2 && w.feld->nachbar(w.richtung)->anzahlGeschlossen() < 2;
         if (!mitte && dreier == 0 && !sicher && zweier > 0)
-            mitte = u.spiel.schreibeDatei(u.datei("mitte.pf"), gross);
+            mitte = u.fenster.schreibeDatei(u.datei("mitte.pf"));
         if (!spaet && dreier == 0 && 4 * besetzt >= 3 * imSpiel)
-            spaet = u.spiel.schreibeDatei(u.datei("spaet.pf"), gross);
+            spaet = u.fenster.schreibeDatei(u.datei("spaet.pf"));
         return w;
     });
 }
@@ -141,7 +141,7 @@ void bodenBrett(benchmark::State &state, int groesse)
 void entscheidung(benchmark::State &state, const char *stellung)
 {
     SpielLabel &spiel = umgebung().spiel;
-    if (!spiel.ladeDatei(umgebung().datei(stellung))) {
+    if (!umgebung().fenster.ladeDatei(umgebung().datei(stellung))) {
         state.SkipWithError("position not reached");
         return;
     }
@@ -158,7 +158,7 @@ void entscheidung(benchmark::State &state, const char *stellung)
 
 void bodenDurchgang(benchmark::State &state)
 {
-    umgebung().spiel.ladeDatei(umgebung().datei("mitte.pf"));
+    umgebung().fenster.ladeDatei(umgebung().datei("mitte.pf"));
     for (auto _ : state)
         zaehleGeschlossene(umgebung().spiel.brett());
 }
@@ -211,7 +211,7 @@ void spielstandLies(benchmark::State &state)
 void ladeDatei(benchmark::State &state)
 {
     for (auto _ : state)
-        umgebung().spiel.ladeDatei(umgebung().datei("spaet.pf"));
+        umgebung().fenster.ladeDatei(umgebung().datei("spaet.pf"));
 }
 
 void bodenDateiLesen(benchmark::State &state)

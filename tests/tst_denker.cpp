@@ -66,7 +66,7 @@ private slots:
         auto fenster = std::make_unique<MainWindow>();
         SpielLabel &spiel = Stellung::spiel(*fenster);
         const QString datei = ordner.filePath("mensch.pf");
-        QVERIFY(spiel.schreibeDatei(datei, 0));
+        QVERIFY(fenster->schreibeDatei(datei));
         const QByteArray leer = Stellung::zustand(spiel);
         Stellung::loese(*fenster, "actionLevel6");
         Stellung::druecke(spiel, Stellung::druckpunkt(2, 2, 1));
@@ -79,7 +79,7 @@ private slots:
             return;
         }
         if (aktion == "oeffnen")
-            QVERIFY(spiel.ladeDatei(datei));
+            QVERIFY(fenster->ladeDatei(datei));
         else
             Stellung::loese(*fenster, aktion);
         if (computerZieht) {

@@ -82,7 +82,7 @@ private slots:
             for (char ziffer = '0'; ziffer <= '9'; ++ziffer) {
                 const QString zahl(groesse ? 3 : 2, ziffer);
                 const QString tipp = QString("Tipp: noch %1 von %1 Kästchen für dich").arg(zahl);
-                QCOMPARE(SpielLabel::tippMeldung(zahl, zahl), tipp);
+                QCOMPARE(Tipp::meldungstext(zahl, zahl), tipp);
                 fenster.zeigeTippMeldung(tipp);
                 QTRY_VERIFY(zeile->width() >= zeile->sizeHint().width());
                 QVERIFY(zeile->geometry().right() < fenster.width());
@@ -122,7 +122,7 @@ private slots:
             else
                 fenster.setzeLevel(level);
             QCOMPARE(Stellung::fett(fenster).value(1), QString("actionLevel%1").arg(level >= 2 && level <= 6 ? level : 1));
-            QVERIFY(spiel.schreibeDatei(datei, 0));
+            QVERIFY(fenster.schreibeDatei(datei));
             QFile gespeichert(datei);
             QVERIFY(gespeichert.open(QIODevice::ReadOnly));
             QCOMPARE(gespeichert.readAll().at(1), char(level));

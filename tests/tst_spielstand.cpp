@@ -60,7 +60,7 @@ private slots:
             spiel.neuesSpiel(groesse, true);
             quelle.setzeLevel(level);
             Stellung::setze(spiel, zeichnung);
-            return spiel.schreibeDatei(ordner.filePath("quelle.pf"), groesse) ? inhalt(ordner.filePath("quelle.pf")) : QByteArray();
+            return quelle.schreibeDatei(ordner.filePath("quelle.pf")) ? inhalt(ordner.filePath("quelle.pf")) : QByteArray();
         };
         const QByteArray klein = gespeichert(0, 3, zwei + "\n\n\n\n\n\n+  +  +  +  +  +--+\n               |H |");
         const QByteArray k = Stellung::zustand(spiel);
@@ -135,11 +135,11 @@ private slots:
         const QString name = ordner.filePath("speichern.pf");
         for (int groesse : {1, 2, 0}) {
             fenster.setzeGroesse(groesse, true, false);
-            QVERIFY(spiel.schreibeDatei(name, groesse));
+            QVERIFY(fenster.schreibeDatei(name));
             QCOMPARE(inhalt(name).size(), (QVector<int>{33, 146, 333}[groesse]));
         }
         QCOMPARE(inhalt(name), QByteArray::fromHex("000501") + QByteArray(30, 0));
-        QVERIFY(spiel.ladeDatei(name));
+        QVERIFY(fenster.ladeDatei(name));
         Stellung::setze(spiel, "+--+  +  +  +  +\n|H |\n+--+  +--+  +--+\n      |C |  |H |\n+  +  +--+  +--+\n    ##");
         Stellung::loese(fenster, "actionSpiel_speichern");
         QCOMPARE(fenster.statusBar()->currentMessage(), "Datei gespeichert");

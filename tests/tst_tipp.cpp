@@ -261,7 +261,7 @@ private slots:
         const QString datei = ordner.filePath("tipp.pf");
         Stellung::druecke(spiel, Stellung::druckpunkt(0, 0, 2));
         Spieltreiber::computerRunde(spiel);
-        QVERIFY(spiel.schreibeDatei(datei, 0));
+        QVERIFY(fenster->schreibeDatei(datei));
         const QByteArray vorher = Stellung::zustand(spiel);
         const QString status = Stellung::status(*fenster);
 
@@ -280,7 +280,7 @@ private slots:
             return;
         }
         if (aktion == "oeffnen")
-            QVERIFY(spiel.ladeDatei(datei));
+            QVERIFY(fenster->ladeDatei(datei));
         else
             Stellung::loese(*fenster, aktion);
         QVERIFY(!hatGruen(spiel));

@@ -3,23 +3,23 @@
 
 #include "feld.h"
 
-#include "game/spiellabel.h"
+#include "besitzmelder.h"
 #include "geometrie.h"
+#include "malflaeche.h"
+#include "richtung.h"
 #include "seite.h"
 
 #include <QPainter>
 #include <QPen>
 #include <QRectF>
 
-namespace {
-constexpr int oben = 0;
-constexpr int rechts = 1;
-constexpr int unten = 2;
-constexpr int links = 3;
-}
+using Richtung::links;
+using Richtung::oben;
+using Richtung::rechts;
+using Richtung::unten;
 
-Feld::Feld(SpielLabel *label, int x, int y, Feld *linkerNachbar, Feld *obererNachbar)
-    : label(label), x(x), y(y),
+Feld::Feld(Malflaeche &flaeche, Besitzmelder *melder, int x, int y, Feld *linkerNachbar, Feld *obererNachbar)
+    : flaeche(flaeche), melder(melder), x(x), y(y),
       // The grid is built row by row from the top left, every box after the
       // boxes to its left and above it.
       zeilenIndex(obererNachbar ? obererNachbar->zeilenIndex + 1 : 0),
@@ -29,7 +29,7 @@ Feld::Feld(SpielLabel *label, int x, int y, Feld *linkerNachbar, Feld *obererNac
     nachbarn[links] = linkerNachbar;
 
     auto neueSeite = [&](int lage) {
-        eigeneSeiten.push_back(std::make_unique<Seite>(label, x, y, lage));
+        eigeneSeiten.push_back(std::make_unique<Seite>(flaeche, x, y, lage));
         return eigeneSeiten.back().get();
     };
 
@@ -78,13 +78,16 @@ Seite *Feld::seite(int richtung) const
     return seiten[index(richtung)];
 }
 
+int Feld::richtungBei(int dx, int dy)
+{
+    if (dx < dy)
+        return dy <= Geometrie::feldKante - dx ? links : unten;
+    return dy > Geometrie::feldKante - dx ? rechts : oben;
+}
+
 bool Feld::zieheBei(int dx, int dy, int *richtung)
 {
-    // The box is cut along both diagonals into four triangles, one per side.
-    if (dx < dy)
-        *richtung = dy <= Geometrie::feldKante - dx ? links : unten;
-    else
-        *richtung = dy > Geometrie::feldKante - dx ? rechts : oben;
+    *richtung = richtungBei(dx, dy);
     return seiten[*richtung]->ziehe();
 }
 
@@ -129,7 +132,7 @@ std::vector<int> Feld::freieRichtungen() const
 void Feld::zeichneBesitzer(bool mensch)
 {
     {
-        QPainter maler(label->bild());
+        QPainter maler(flaeche.bild());
         QPen stift{QColor(Qt::black)};
         stift.setWidth(2);
         maler.setPen(stift);
@@ -148,31 +151,27 @@ void Feld::zeichneBesitzer(bool mensch)
             maler.drawRoundedRect(QRectF(x + 4, y + 8, 32.0, 24.0), 3.0, 3.0, Qt::AbsoluteSize);
         }
     }
-    label->zeigeBild();
-    if (mensch)
-        label->menschPunkt(true);
-    else
-        label->computerPunkt(true);
+    flaeche.zeige();
+    if (melder)
+        melder->besitzerGeaendert(mensch, true);
 }
 
 void Feld::loescheBesitzer(bool mensch)
 {
     {
-        QPainter maler(label->bild());
+        QPainter maler(flaeche.bild());
         maler.fillRect(QRect(x + 2, y + 2, 36, 36), Qt::yellow);
     }
-    label->zeigeBild();
-    if (mensch)
-        label->menschPunkt(false);
-    else
-        label->computerPunkt(false);
+    flaeche.zeige();
+    if (melder)
+        melder->besitzerGeaendert(mensch, false);
     vomMenschen = false;
 }
 
 void Feld::sperre()
 {
     {
-        QPainter maler(label->bild());
+        QPainter maler(flaeche.bild());
         maler.fillRect(QRect(x, y, Geometrie::feldKante, Geometrie::feldKante), Qt::gray);
     }
     for (Seite *s : seiten)

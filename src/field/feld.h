@@ -8,15 +8,17 @@
 #include <memory>
 #include <vector>
 
+class Besitzmelder;
+class Malflaeche;
 class Seite;
-class SpielLabel;
 
-// One box of the grid with its four sides and its four neighbours.
-// Directions: 0 top, 1 right, 2 bottom, 3 left.
+// One box of the grid with its four sides and its four neighbours, in the
+// directions of richtung.h. It paints itself and its sides onto the board's
+// picture and tells the score keeper when its owner changes.
 class Feld
 {
 public:
-    Feld(SpielLabel *label, int x, int y, Feld *links, Feld *oben);
+    Feld(Malflaeche &flaeche, Besitzmelder *melder, int x, int y, Feld *links, Feld *oben);
     ~Feld();
     Feld(const Feld &) = delete;
     Feld &operator=(const Feld &) = delete;
@@ -24,6 +26,9 @@ public:
     Feld *nachbar(int richtung);
     const Feld *nachbar(int richtung) const;
     Seite *seite(int richtung) const;
+    // The side a press at (dx, dy) inside the box means: the box is cut
+    // along both diagonals into four triangles, one per side.
+    static int richtungBei(int dx, int dy);
     bool zieheBei(int dx, int dy, int *richtung);
     void zieheSeite(int richtung);
 
@@ -49,7 +54,8 @@ public:
 private:
     static int index(int richtung);
 
-    SpielLabel *label;
+    Malflaeche &flaeche;
+    Besitzmelder *melder;
     int x;
     int y;
     int zeilenIndex;

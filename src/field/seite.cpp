@@ -3,8 +3,9 @@
 
 #include "seite.h"
 
-#include "game/spiellabel.h"
 #include "geometrie.h"
+#include "malflaeche.h"
+#include "richtung.h"
 
 #include <QLine>
 #include <QPainter>
@@ -16,8 +17,8 @@
 // A side runs from one dot of its box to the next.
 using Geometrie::feldKante;
 
-Seite::Seite(SpielLabel *label, int x, int y, int lage)
-    : label(label), x(x), y(y), lage(lage), farbe(Qt::black)
+Seite::Seite(Malflaeche &flaeche, int x, int y, int lage)
+    : flaeche(flaeche), x(x), y(y), lage(lage), farbe(Qt::black)
 {
     zeichne(farbe, breite);
 }
@@ -26,16 +27,16 @@ void Seite::zeichne(int farbe, int breite) const
 {
     QLine linie;
     switch (lage) {
-    case 0:
+    case Richtung::oben:
         linie = QLine(x, y, x + feldKante, y);
         break;
-    case 1:
+    case Richtung::rechts:
         // A free right side stops one pixel short of both dots, so the dots
         // keep showing black between light-gray sides.
         linie = farbe == Qt::lightGray ? QLine(x + feldKante, y + 1, x + feldKante, y + feldKante - 1)
                                        : QLine(x + feldKante, y, x + feldKante, y + feldKante);
         break;
-    case 2:
+    case Richtung::unten:
         linie = QLine(x, y + feldKante, x + feldKante, y + feldKante);
         break;
     default:
@@ -43,13 +44,13 @@ void Seite::zeichne(int farbe, int breite) const
         break;
     }
     {
-        QPainter maler(label->bild());
+        QPainter maler(flaeche.bild());
         QPen stift{QColor(static_cast<Qt::GlobalColor>(farbe))};
         stift.setWidth(breite);
         maler.setPen(stift);
         maler.drawLines(&linie, 1);
     }
-    label->zeigeBild();
+    flaeche.zeige();
 }
 
 bool Seite::ziehe()
@@ -147,7 +148,7 @@ QRect Seite::bereich() const
 
 std::pair<QPoint, QPoint> Seite::endpunkte() const
 {
-    const QPoint anfang(x + (lage == 1 ? feldKante : 0), y + (lage == 2 ? feldKante : 0));
+    const QPoint anfang(x + (lage == Richtung::rechts ? feldKante : 0), y + (lage == Richtung::unten ? feldKante : 0));
     return {anfang, anfang + (lage % 2 ? QPoint(0, feldKante) : QPoint(feldKante, 0))};
 }
 

@@ -10,14 +10,14 @@
 #include <utility>
 #include <vector>
 
-class SpielLabel;
+class Malflaeche;
 
 // One side of a box, as long as the box is wide. A side between two boxes is
 // a single object shared by both, so taking it counts for both boxes.
 class Seite
 {
 public:
-    Seite(SpielLabel *label, int x, int y, int lage);
+    Seite(Malflaeche &flaeche, int x, int y, int lage);
     Seite(const Seite &) = delete;
     Seite &operator=(const Seite &) = delete;
 
@@ -43,7 +43,7 @@ private:
     std::vector<const Seite *> beruehrendeSeiten() const;
     static void zeichneSchwarzeUeber(const std::vector<const Seite *> &seiten);
 
-    SpielLabel *label;
+    Malflaeche &flaeche;
     int x;
     int y;
     int lage;

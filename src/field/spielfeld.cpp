@@ -4,10 +4,25 @@
 #include "spielfeld.h"
 
 #include "feld.h"
+#include "geometrie.h"
 
 Spielfeld::Spielfeld(int zeilen, int spalten)
     : zeilen(zeilen), spalten(spalten), felder(static_cast<std::size_t>(zeilen * spalten), nullptr)
 {
+}
+
+Spielfeld Spielfeld::baue(int zeilen, int spalten, Malflaeche &flaeche, Besitzmelder *melder)
+{
+    Spielfeld spielfeld(zeilen, spalten);
+    for (int r = 0; r < zeilen; ++r) {
+        for (int c = 0; c < spalten; ++c) {
+            Feld *links = c > 0 ? spielfeld.zeile(r)[c - 1] : nullptr;
+            Feld *oben = r > 0 ? spielfeld.zeile(r - 1)[c] : nullptr;
+            const QPoint ecke = Geometrie::ecke(r, c);
+            spielfeld.zeile(r)[c] = new Feld(flaeche, melder, ecke.x(), ecke.y(), links, oben);
+        }
+    }
+    return spielfeld;
 }
 
 Spielfeld::~Spielfeld()

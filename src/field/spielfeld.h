@@ -7,7 +7,9 @@
 #include <cstddef>
 #include <vector>
 
+class Besitzmelder;
 class Feld;
+class Malflaeche;
 
 // The row-major grid of boxes. It owns its boxes (and through them their
 // sides); a grid is replaced only by move assignment.
@@ -21,6 +23,10 @@ public:
     Spielfeld &operator=(const Spielfeld &) = delete;
     Spielfeld(Spielfeld &&andere) noexcept;
     Spielfeld &operator=(Spielfeld &&andere) noexcept;
+
+    // A grid of boxes with every side free but the frame, each box and side
+    // painted onto the picture as it is made.
+    static Spielfeld baue(int zeilen, int spalten, Malflaeche &flaeche, Besitzmelder *melder);
 
     Feld **zeile(int i);
     Feld **begin();

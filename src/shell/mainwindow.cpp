@@ -4,9 +4,14 @@
 #include "mainwindow.h"
 
 #include "game/spiellabel.h"
+#include "savegame/spieldatei.h"
+#include "savegame/spielstand.h"
 #include "ui_mainwindow.h"
 
+#include <QDir>
+#include <QFileDialog>
 #include <QLayout>
+#include <QMessageBox>
 #include <QMenuBar>
 #include <QStatusBar>
 
@@ -22,13 +27,14 @@ MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent), ui(new Ui::MainWindow)
 {
     ui->setupUi(this);
-    // The board widget starts its first game at once and reports its status
-    // line and the undo and redo states back here, so the form must exist
-    // before it is created.
     tippMeldungTimer.setSingleShot(true);
     tippMeldungTimer.setInterval(tippMeldungDauer);
     connect(&tippMeldungTimer, &QTimer::timeout, this, [this] { statusLabel.setText(statusText); });
     spielLabel = new SpielLabel(this);
+    // Connected before the first game, whose status line and undo and redo
+    // states the window shows from the start.
+    verbindeSpiel();
+    spielLabel->neuesSpiel(groesse, true);
     passeFenstergroesseAn();
     setCentralWidget(spielLabel);
     fettFont.setWeight(QFont::Bold);
@@ -37,6 +43,19 @@ MainWindow::MainWindow(QWidget *parent)
 MainWindow::~MainWindow()
 {
     delete ui;
+}
+
+void MainWindow::verbindeSpiel()
+{
+    const Partie &partie = spielLabel->partie();
+    connect(&partie, &Partie::statusGeaendert, this, &MainWindow::setzeStatusText);
+    connect(&partie, &Partie::verlaufGeaendert, this, [this](bool kannZurueck, bool kannVor) {
+        setzeRueckgaengigAktiv(kannZurueck);
+        setzeWiederherstellenAktiv(kannVor);
+    });
+    const Tipp &tipp = spielLabel->hinweis();
+    connect(&tipp, &Tipp::verfuegbarGeaendert, this, &MainWindow::setzeTippAktiv);
+    connect(&tipp, &Tipp::meldung, this, &MainWindow::zeigeTippMeldung);
 }
 
 void MainWindow::setzeStatusText(const QString &text)
@@ -104,7 +123,7 @@ int MainWindow::breitesteStatuszeile()
     int breite = 0;
     for (char ziffer = '0'; ziffer <= '9'; ++ziffer) {
         const QString zahl(stellen, QLatin1Char(ziffer));
-        statusLabel.setText(SpielLabel::statuszeile(zahl, zahl, false, true));
+        statusLabel.setText(Partie::statuszeile(zahl, zahl, false, true));
         breite = std::max(breite, statusLabel.sizeHint().width());
     }
     statusLabel.setText(text);
@@ -117,16 +136,27 @@ int MainWindow::breitesteStatuszeile()
 
 void MainWindow::setzeGroesse(int groesse, bool zufallsform, bool erzwingen)
 {
-    QAction *gewaehlt = groesse == 0 ? ui->actionKlein : groesse == 1 ? ui->actionMittel : ui->actionGross;
-    if (!erzwingen && gewaehlt->font().weight() > QFont::Normal)
+    if (!erzwingen && groesse == this->groesse)
         return;
-    markiere({ui->actionKlein, ui->actionMittel, ui->actionGross}, gewaehlt);
-    this->groesse = groesse;
+    markiereGroesse(groesse);
     spielLabel->neuesSpiel(groesse, zufallsform);
     passeFenstergroesseAn();
 }
 
+void MainWindow::markiereGroesse(int groesse)
+{
+    this->groesse = groesse;
+    QAction *gewaehlt = groesse == 0 ? ui->actionKlein : groesse == 1 ? ui->actionMittel : ui->actionGross;
+    markiere({ui->actionKlein, ui->actionMittel, ui->actionGross}, gewaehlt);
+}
+
 void MainWindow::setzeLevel(int level)
+{
+    markiereLevel(level);
+    spielLabel->setLevel(level);
+}
+
+void MainWindow::markiereLevel(int level)
 {
     QAction *gewaehlt = level == 6 ? ui->actionLevel6
         : level == 5              ? ui->actionLevel5
@@ -136,7 +166,6 @@ void MainWindow::setzeLevel(int level)
                                   : ui->actionLevel1;
     markiere({ui->actionLevel6, ui->actionLevel5, ui->actionLevel4, ui->actionLevel3, ui->actionLevel2, ui->actionLevel1},
              gewaehlt);
-    spielLabel->setLevel(level);
 }
 
 void MainWindow::markiere(std::initializer_list<QAction *> gruppe, const QAction *gewaehlt)
@@ -212,17 +241,73 @@ void MainWindow::on_actionTipp_triggered()
 
 void MainWindow::on_actionSpiel_oeffnen_triggered()
 {
-    spielLabel->oeffnen();
+    oeffnen();
 }
 
 void MainWindow::on_actionSpiel_speichern_triggered()
 {
-    spielLabel->speichern(groesse, false);
+    speichern(false);
 }
 
 void MainWindow::on_actionSpiel_speichern_unter_triggered()
 {
-    spielLabel->speichern(groesse, true);
+    speichern(true);
+}
+
+void MainWindow::speichern(bool speichernUnter)
+{
+    if (speichernUnter || dateiName.isEmpty()) {
+        QString titel = QStringLiteral("Spiel speichern");
+        if (speichernUnter)
+            titel += QStringLiteral(" unter ...");
+        const QString start = dateiName.isEmpty() ? QDir::homePath() : dateiName;
+        dateiName = QFileDialog::getSaveFileName(this, titel, start, dateiFilter);
+        if (dateiName.isEmpty())
+            return;
+    }
+    if (!schreibeDatei(dateiName)) {
+        warnung(QStringLiteral("Die Datei kann nicht gespeichert werden."));
+        return;
+    }
+    zeigeMeldung(QStringLiteral("Datei gespeichert"));
+}
+
+bool MainWindow::schreibeDatei(const QString &name) const
+{
+    const Partie &partie = spielLabel->partie();
+    return Spieldatei::schreibe(name, Spielstand::schreibe(partie.groesse(), partie.level(), partie.menschAmZug(), partie.brett()));
+}
+
+void MainWindow::oeffnen()
+{
+    const QString start = dateiName.isEmpty() ? QDir::homePath() : dateiName;
+    const QString name = QFileDialog::getOpenFileName(this, QStringLiteral("Spiel öffnen"), start, dateiFilter);
+    if (name.isEmpty()) {
+        dateiName.clear();
+        return;
+    }
+    if (!ladeDatei(name))
+        warnung(QStringLiteral("Die Datei kann nicht geöffnet werden."));
+}
+
+// The menus show the saved game's size and level, and the game is built
+// once, from the file.
+bool MainWindow::ladeDatei(const QString &name)
+{
+    const std::optional<Spielstand> stand = Spieldatei::lies(name);
+    if (!stand)
+        return false;
+    markiereGroesse(stand->groesse());
+    markiereLevel(stand->level());
+    spielLabel->ladeSpielstand(*stand);
+    passeFenstergroesseAn();
+    dateiName = name;
+    return true;
+}
+
+void MainWindow::warnung(const QString &text)
+{
+    QMessageBox::warning(this, QStringLiteral("Fehler"), text, QMessageBox::Ok);
 }
 
 void MainWindow::on_actionMensch_startet_toggled(bool menschStarted)

@@ -16,11 +16,13 @@ class MainWindow;
 
 class QAction;
 class SpielLabel;
+class Spielstand;
 
 // The filter of the open and save dialogs.
 extern const QString dateiFilter;
 
-// The one window of the game: menus, the board widget and the status line.
+// The one window of the game: menus, the board widget and the status line,
+// and the dialogs for saving and opening a game.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -39,6 +41,13 @@ public:
     void setzeTippAktiv(bool aktiv);
     void setzeGroesse(int groesse, bool zufallsform, bool erzwingen);
     void setzeLevel(int level);
+
+    void speichern(bool speichernUnter);
+    void oeffnen();
+    // Saving and opening without a dialog. A file that cannot be read, is
+    // too short or contradicts itself changes nothing.
+    bool schreibeDatei(const QString &name) const;
+    bool ladeDatei(const QString &name);
 
 private slots:
     void on_actionNeues_Spiel_triggered();
@@ -63,6 +72,10 @@ private:
     void passeFenstergroesseAn();
     int breitesteStatuszeile();
     void markiere(std::initializer_list<QAction *> gruppe, const QAction *gewaehlt);
+    void markiereGroesse(int groesse);
+    void markiereLevel(int level);
+    void verbindeSpiel();
+    void warnung(const QString &text);
 
     Ui::MainWindow *ui;
     SpielLabel *spielLabel = nullptr;
@@ -72,6 +85,7 @@ private:
     QFont normalFont;
     QFont fettFont;
     int groesse = 0;
+    QString dateiName;
 };
 
 #endif

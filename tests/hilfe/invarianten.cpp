@@ -45,7 +45,7 @@ QString pruefeBild(const MainWindow &fenster, MainWindow &nachbau, const QString
     const SpielLabel &spiel = Stellung::spiel(fenster);
     if (Spieltreiber::laeuft(spiel))
         return {};
-    if (!spiel.schreibeDatei(datei, Stellung::groesse(fenster)) || !Stellung::spiel(nachbau).ladeDatei(datei))
+    if (!fenster.schreibeDatei(datei) || !nachbau.ladeDatei(datei))
         return "the game cannot be saved and opened again";
     return Stellung::bild(spiel) == Stellung::bild(Stellung::spiel(nachbau)) ? QString() : "the picture differs from the saved game's";
 }
@@ -54,7 +54,7 @@ QString pruefeDatei(MainWindow &fenster, const QString &name)
 {
     const std::optional<Spielstand> stand = Spieldatei::lies(name);
     const QVariantList vorher = abbild(fenster);
-    const bool angenommen = Stellung::spiel(fenster).ladeDatei(name);
+    const bool angenommen = fenster.ladeDatei(name);
     if (angenommen != stand.has_value())
         return "the reader and the game disagree about the file";
     if (!angenommen)

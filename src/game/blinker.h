@@ -1,0 +1,54 @@
+// SPDX-FileCopyrightText: 2026 The Punktfeld developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#ifndef PUNKTFELD_BLINKER_H
+#define PUNKTFELD_BLINKER_H
+
+#include <QObject>
+#include <QTimer>
+
+class Seite;
+
+// Makes a side blink: the side the computer has just drawn shows cyan once,
+// and a side the human may not draw shows red twice. Each step lasts one
+// tick of its timer.
+class Blinker : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit Blinker(QObject *parent = nullptr);
+
+    void starte(Seite *seite, bool rot);
+    // Ends a blink early and shows the side as it is, before the board
+    // changes under it.
+    void beende();
+    // Forgets a blink without painting, when the grid it was on is gone.
+    void vergiss();
+    bool laeuft() const { return schritt != Schritt::aus; }
+
+signals:
+    // The last step is over and the side looks as it did before.
+    void fertig();
+
+private:
+    void naechsterSchritt();
+
+    // What the next step shows. A refused side is red at once and then goes
+    // through all three steps; the computer's side is drawn as taken and
+    // starts at `markieren`.
+    enum class Schritt
+    {
+        aus,
+        zeigen,
+        markieren,
+        zuletztZeigen,
+    };
+
+    QTimer timer;
+    Seite *seite = nullptr;
+    Schritt schritt = Schritt::aus;
+    bool rot = false;
+};
+
+#endif

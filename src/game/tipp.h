@@ -1,0 +1,64 @@
+// SPDX-FileCopyrightText: 2026 The Punktfeld developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#ifndef PUNKTFELD_TIPP_H
+#define PUNKTFELD_TIPP_H
+
+#include "computer/denker.h"
+
+#include <QObject>
+#include <QPixmap>
+#include <QRect>
+#include <QString>
+#include <QTimer>
+
+class Malflaeche;
+class Partie;
+class Seite;
+
+// A hint: the side the Meister would draw for the human blinks green three
+// times, and where the Meister knows the exact outcome a message says how
+// many of the open boxes the human still gets. The blink runs over a copy of
+// the pixels beneath the side, which are put back after each green step.
+class Tipp : public QObject
+{
+    Q_OBJECT
+
+public:
+    Tipp(const Partie &partie, Malflaeche &flaeche, QObject *parent = nullptr);
+
+    void frage();
+    // Ends a hint early whenever the game moves on or the player acts: its
+    // answer is dropped, the side looks as before and its message goes.
+    void beende();
+    // Only the human's turn in a running game, with no hint under way.
+    bool verfuegbar() const;
+
+    // What a hint says where the outcome is known: the open boxes the human
+    // still gets with best play from both sides, of all the open ones.
+    static QString meldungstext(const QString &bekommt, const QString &offen);
+
+signals:
+    void verfuegbarGeaendert(bool verfuegbar);
+    // The message to show for a while; an empty one ends it early.
+    void meldung(const QString &text);
+
+private:
+    void antwort(const Meister::Rat &rat);
+    void blinkSchritt();
+    void zeigeUnterlage();
+    void zeigeVerfuegbar();
+
+    const Partie &partie;
+    Malflaeche &flaeche;
+    Denker denker;
+    QTimer timer;
+    bool laeuft = false;
+    Seite *seite = nullptr;
+    int schritt = 0;
+    QRect bereich;
+    QPixmap unterlage;
+    bool meldungGezeigt = false;
+};
+
+#endif
