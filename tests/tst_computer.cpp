@@ -4,8 +4,8 @@
 #include "computer/computerspieler.h"
 #include "field/feld.h"
 #include "field/seite.h"
-#include "game/spiellabel.h"
-#include "shell/mainwindow.h"
+#include "field/malflaeche.h"
+#include "game/partie.h"
 #include "stellung.h"
 
 #include <QtTest>
@@ -44,8 +44,8 @@ const QString alleZu = QString("+--+--+--+--+--+--+\n|  |  |  |  |  |  |\n").rep
 class TestComputer : public QObject
 {
     Q_OBJECT
-    MainWindow fenster;
-    SpielLabel &spiel = Stellung::spiel(fenster);
+    Malflaeche flaeche;
+    Partie spiel{flaeche};
 
 private slots:
     void wahl_data()
@@ -82,7 +82,7 @@ private slots:
         QStringList gewaehlt, arten;
         for (int saat = 1; saat <= 30; ++saat) {
             spiel.neuesSpiel(0, false);
-            Stellung::setze(spiel, zeichnung);
+            Stellung::setze(spiel.brett(), zeichnung);
             std::srand(unsigned(saat));
             const Computerspieler::Wahl wahl = Computerspieler().waehle(spiel.brett(), level);
             QVERIFY(wahl.feld->seite(wahl.richtung)->istFrei());

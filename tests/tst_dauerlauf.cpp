@@ -52,7 +52,7 @@ class TestDauerlauf : public QObject
     {
         static const QStringList neu{"actionNeues_Spiel", "actionKlein", "actionMittel", "actionGross"};
         static const QStringList weiter{"actionLevel6", "actionLevel5", "actionLevel4", "actionLevel3", "actionLevel2", "actionLevel1",
-                                        "actionMensch_startet", "actionRueckgaengig", "actionWiederherstellen"};
+                                        "actionMensch_startet", "actionRueckgaengig", "actionWiederherstellen", "actionTipp"};
         const bool beenden = zufall(Stellung::status(fenster).endsWith(", fertig") ? 2 : 25) == 0;
         const QString name = beenden ? neu[zufall(4)] : weiter[zufall(int(weiter.size()))];
         if (!Stellung::aktiv(fenster, name))

@@ -1,6 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Punktfeld developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "computer/denker.h"
+#include "field/feld.h"
+#include "field/richtung.h"
 #include "game/spiellabel.h"
 #include "invarianten.h"
 #include "shell/mainwindow.h"
@@ -12,6 +15,23 @@
 #include <cstdlib>
 #include <memory>
 
+namespace {
+
+// The number the engine's copy of the grid gives the side.
+int nummer(const Spielfeld &brett, const Seite *seite)
+{
+    const Lage lage(brett.zeilenAnzahl(), brett.spaltenAnzahl());
+    for (const Feld *feld : brett) {
+        for (int richtung = 0; richtung < Richtung::anzahl; ++richtung) {
+            if (feld->seite(richtung) == seite)
+                return lage.seite(feld->zeile(), feld->spalte(), richtung);
+        }
+    }
+    return -1;
+}
+
+}
+
 // The Meister in the window: it thinks on a thread of its own while the
 // window goes on, and whatever ends or changes the game while it thinks
 // drops its answer.
@@ -22,7 +42,8 @@ class TestDenker : public QObject
 
 private slots:
     // A whole game on each board against random presses: every answer is a
-    // free side of the board it was asked about.
+    // free side of the board it was asked about, and the computer draws
+    // exactly the sides the Meister answered, in that order.
     void partie_data()
     {
         QTest::addColumn<int>("groesse");
@@ -39,9 +60,21 @@ private slots:
         SpielLabel &spiel = Stellung::spiel(fenster);
         Stellung::loese(fenster, "actionLevel6");
         fenster.setzeGroesse(groesse, true, true);
+        std::vector<int> geantwortet;
+        for (const Denker *denker : spiel.findChildren<Denker *>())
+            connect(denker, &Denker::geantwortet, this, [&](const Meister::Rat &rat) { geantwortet.push_back(rat.seite); });
         Spieltreiber::spiele(spiel, [&] { return Computerspieler::irgendeineSeite(spiel.brett()); });
         QCOMPARE(Invarianten::pruefe(fenster), QString());
         QVERIFY(Stellung::status(fenster).endsWith(", fertig"));
+        std::vector<int> gezogen;
+        for (const Zug &zug : spiel.partie().verlauf().alle()) {
+            for (const Seite *seite : zug.seiten) {
+                if (!zug.spieler)
+                    gezogen.push_back(nummer(spiel.brett(), seite));
+            }
+        }
+        QVERIFY(!gezogen.empty());
+        QVERIFY(gezogen == geantwortet);
     }
 
     // The human's side passes the turn and the Meister starts thinking; at

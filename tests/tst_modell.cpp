@@ -3,8 +3,8 @@
 
 #include "field/feld.h"
 #include "field/seite.h"
-#include "game/spiellabel.h"
-#include "shell/mainwindow.h"
+#include "field/malflaeche.h"
+#include "game/partie.h"
 #include "stellung.h"
 
 #include <QtTest>
@@ -25,8 +25,9 @@ static const char *const alles = R"(
 class TestModell : public QObject
 {
     Q_OBJECT
-    MainWindow fenster;
-    SpielLabel &spiel = Stellung::spiel(fenster);
+    Malflaeche flaeche;
+    Partie spiel{flaeche};
+    QImage gemalt() const { return flaeche.stand().toImage(); }
 
 private slots:
     void init() { spiel.neuesSpiel(0, false); }
@@ -37,9 +38,9 @@ private slots:
     // gray as well, so that no line of it looks free.
     void bild()
     {
-        Stellung::setze(spiel, alles);
+        Stellung::setze(spiel.brett(), alles);
         const QImage soll(PUNKTFELD_TESTDATEN "/bilder/brett.png");
-        QCOMPARE(Stellung::bild(spiel).convertToFormat(QImage::Format_RGB32), soll.convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(gemalt().convertToFormat(QImage::Format_RGB32), soll.convertToFormat(QImage::Format_RGB32));
     }
 
     // Each free side, taken and taken back, leaves the picture as it was,
@@ -47,15 +48,15 @@ private slots:
     // beside the hole.
     void nimmZurueck()
     {
-        Stellung::setze(spiel, alles);
-        const QImage vorher = Stellung::bild(spiel);
+        Stellung::setze(spiel.brett(), alles);
+        const QImage vorher = gemalt();
         for (const Feld *feld : spiel.brett()) {
             for (int richtung : {1, 2}) {
                 Seite *seite = feld->seite(richtung);
                 if (!seite->ziehe())
                     continue;
                 seite->nimmZurueck();
-                QVERIFY2(Stellung::bild(spiel) == vorher, qPrintable(QString("box %1, %2").arg(feld->zeile()).arg(feld->spalte())));
+                QVERIFY2(gemalt() == vorher, qPrintable(QString("box %1, %2").arg(feld->zeile()).arg(feld->spalte())));
             }
         }
     }

@@ -3,8 +3,8 @@
 
 #include "field/feld.h"
 #include "field/seite.h"
-#include "game/spiellabel.h"
-#include "shell/mainwindow.h"
+#include "field/malflaeche.h"
+#include "game/partie.h"
 #include "stellung.h"
 
 #include <QtTest>
@@ -69,8 +69,8 @@ QVector<QRect> loecher(const Spielfeld &brett, bool linien)
 class TestZufallsform : public QObject
 {
     Q_OBJECT
-    MainWindow fenster;
-    SpielLabel &spiel = Stellung::spiel(fenster);
+    Malflaeche flaeche;
+    Partie spiel{flaeche};
 
 private slots:
     void formen_data()

@@ -31,6 +31,11 @@ public:
     std::vector<const Zug *> vor();
     void leere();
 
+    // Every record, oldest first; the first `anzahlAufDemBrett()` are on the
+    // board, the others form the redo tail.
+    const std::vector<Zug> &alle() const { return zuege; }
+    std::size_t anzahlAufDemBrett() const { return aufDemBrett; }
+
     bool kannZurueck() const { return aufDemBrett > 0; }
     bool kannVor() const { return aufDemBrett < zuege.size(); }
 

@@ -17,14 +17,23 @@ namespace Invarianten {
 
 QString pruefe(const MainWindow &fenster)
 {
-    const QString zeile = Stellung::status(fenster);
+    const SpielLabel &spiel = Stellung::spiel(fenster);
+    QString zeile = Stellung::status(fenster);
+    // A hint's message stands in the status line's place for a while: of
+    // the boxes still open, the human gets at most all.
+    const QRegularExpressionMatch tipp = QRegularExpression("^Tipp: noch (\\d+) von (\\d+) Kästchen für dich$").match(zeile);
+    if (tipp.hasMatch()) {
+        if (tipp.captured(1).toInt() > tipp.captured(2).toInt() || tipp.captured(2).toInt() != spiel.partie().offeneFelder())
+            return "hint " + zeile;
+        zeile = spiel.partie().statuszeile();
+    }
     const QRegularExpressionMatch teile =
         QRegularExpression("^Mensch: (\\d+), Computer: (\\d+)(, du bist dran|, fertig)?$").match(zeile);
     if (!teile.hasMatch())
         return "status line " + zeile;
     const int mensch = teile.captured(1).toInt(), computer = teile.captured(2).toInt();
     int imSpiel = 0, geschlossen = 0, vomMenschen = 0;
-    for (const Feld *f : Stellung::spiel(fenster).brett()) {
+    for (const Feld *f : spiel.brett()) {
         imSpiel += !f->istGesperrt();
         geschlossen += !f->istGesperrt() && f->istGeschlossen();
         vomMenschen += (f->zustand() & Zustandscode::vomMenschen) != 0;

@@ -48,10 +48,15 @@ int groesse(const MainWindow &fenster)
 
 void setze(SpielLabel &label, const QString &zeichnung)
 {
+    setze(label.brett(), zeichnung);
+    label.zeigeBild();
+}
+
+void setze(Spielfeld &brett, const QString &zeichnung)
+{
     QStringList zeilen = zeichnung.split('\n');
     while (!zeilen.isEmpty() && zeilen.first().trimmed().isEmpty())
         zeilen.removeFirst();
-    Spielfeld &brett = label.brett();
     // Holes first, as in a game, so that sides taken beside them paint over
     // their gray where they meet.
     for (bool loecher : {true, false}) {
@@ -74,7 +79,6 @@ void setze(SpielLabel &label, const QString &zeichnung)
             }
         }
     }
-    label.zeigeBild();
 }
 
 QByteArray zustand(const SpielLabel &label)

@@ -39,6 +39,7 @@ int groesse(const MainWindow &fenster);
 // owners, through the grid's own operations; the frame stays closed whatever
 // the drawing says. Blocking here does not change the number of boxes in
 // play.
+void setze(Spielfeld &brett, const QString &zeichnung);
 void setze(SpielLabel &label, const QString &zeichnung);
 // The state code of every box, row by row, as a saved game holds them.
 QByteArray zustand(const SpielLabel &label);
