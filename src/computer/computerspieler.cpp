@@ -4,6 +4,7 @@
 #include "computerspieler.h"
 
 #include "field/feld.h"
+#include "field/richtung.h"
 #include "field/seite.h"
 #include "field/spielfeld.h"
 
@@ -90,7 +91,7 @@ Computerspieler::Wahl Computerspieler::sichereSeite()
     while (!sichereFelder.empty()) {
         const int i = zufall(sichereFelder.size());
         const Feld *feld = sichereFelder[static_cast<std::size_t>(i)];
-        std::vector<int> kandidaten{0, 1, 2, 3};
+        std::vector<int> kandidaten{Richtung::oben, Richtung::rechts, Richtung::unten, Richtung::links};
         while (!kandidaten.empty()) {
             const int j = zufall(kandidaten.size());
             const int d = kandidaten[static_cast<std::size_t>(j)];
@@ -138,7 +139,7 @@ Computerspieler::Wahl Computerspieler::irgendeineSeite(const Spielfeld &spielfel
     // Every free side is the right or the bottom side of exactly one box.
     std::vector<Wahl> freie;
     for (const Feld *feld : spielfeld) {
-        for (int d : {1, 2}) {
+        for (int d : {Richtung::rechts, Richtung::unten}) {
             if (feld->seite(d)->istFrei())
                 freie.push_back({feld, d});
         }

@@ -35,7 +35,7 @@ Endspielsuche::Endspielsuche(const Lage &lage, Uhr::time_point frist, const std:
         if (nr < 0) {
             nr = kastenZahl++;
             kastenSeiten.push_back(0);
-            frei.push_back(4 - lage.geschlosseneSeiten(platz));
+            frei.push_back(Richtung::anzahl - lage.geschlosseneSeiten(platz));
         }
         return nr;
     };

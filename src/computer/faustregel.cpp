@@ -17,7 +17,7 @@ int Faustregel::freieSeiteVon(const Lage &lage, int platz, int ausser)
 {
     const int z = platz / lage.spalten();
     const int s = platz % lage.spalten();
-    for (int richtung = 0; richtung < 4; ++richtung) {
+    for (int richtung = 0; richtung < Richtung::anzahl; ++richtung) {
         const int seite = lage.seite(z, s, richtung);
         if (seite != ausser && lage.istFrei(seite))
             return seite;
@@ -145,7 +145,7 @@ int Faustregel::langeKetten(const Lage &lage)
             const int platz = offen.back();
             offen.pop_back();
             ++laenge;
-            for (int richtung = 0; richtung < 4; ++richtung) {
+            for (int richtung = 0; richtung < Richtung::anzahl; ++richtung) {
                 const int seite = lage.seite(platz / lage.spalten(), platz % lage.spalten(), richtung);
                 if (!lage.istFrei(seite))
                     continue;

@@ -58,7 +58,7 @@ public:
 private:
     static int freieSeiteVon(const Lage &lage, int platz, int ausser = -1);
     static int anderesFeld(const Lage &lage, int seite, int platz);
-    static int frei(const Lage &lage, int platz) { return 4 - lage.geschlosseneSeiten(platz); }
+    static int frei(const Lage &lage, int platz) { return Richtung::anzahl - lage.geschlosseneSeiten(platz); }
 };
 
 #endif
