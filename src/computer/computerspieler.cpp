@@ -7,10 +7,10 @@
 #include "field/richtung.h"
 #include "field/seite.h"
 #include "field/spielfeld.h"
+#include "wertgrenze.h"
 
 #include <algorithm>
 #include <cstdlib>
-#include <limits>
 
 namespace {
 
@@ -24,10 +24,6 @@ const T &zufallsEintrag(const std::vector<T> &liste)
 {
     return liste[static_cast<std::size_t>(zufall(liste.size()))];
 }
-
-// Longer than any chain a board can hold, so that the first chain measured
-// is the shortest one so far.
-constexpr int laengerAlsJedeKette = std::numeric_limits<int>::max();
 
 }
 
@@ -112,7 +108,8 @@ Computerspieler::Wahl Computerspieler::sichereSeite()
 
 Computerspieler::Wahl Computerspieler::kleinsteKette(const Spielfeld &spielfeld, int level)
 {
-    int kuerzeste = laengerAlsJedeKette;
+    // The first chain measured is the shortest one so far.
+    int kuerzeste = Wertgrenze::unendlich;
     int gewaehlt = 0;
     while (!zweierFelder.empty()) {
         const int platz = zufallsEintrag(zweierFelder);

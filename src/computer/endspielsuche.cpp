@@ -3,11 +3,11 @@
 
 #include "endspielsuche.h"
 
+#include "wertgrenze.h"
+
 #include <algorithm>
 
 namespace {
-
-constexpr int unendlich = 10000;
 
 // The number of the lowest set bit of a non-zero mask.
 int niedrigstesBit(std::uint64_t maske)
@@ -253,7 +253,7 @@ int Endspielsuche::knotenWert(int alpha, int beta)
     const int alphaVorher = alpha;
     int zuege[65];
     const int anzahl = erzeugeZuege(zuege, tabellenZug);
-    int bester = -unendlich;
+    int bester = -Wertgrenze::unendlich;
     int besterZug = -1;
     for (int i = 0; i < anzahl; ++i) {
         const int s = zuege[i];
@@ -303,13 +303,13 @@ bool Endspielsuche::loese(int &seite, int &wert)
         zuege[anzahl++] = fang;
     else
         anzahl = erzeugeZuege(zuege, -1);
-    int bester = -unendlich;
+    int bester = -Wertgrenze::unendlich;
     int besterZug = -1;
     for (int i = 0; i < anzahl; ++i) {
         const int s = zuege[i];
         const int fertig = ziehe(s);
         const int alpha = bester;
-        const int v = fertig > 0 ? fertig + suche(alpha - fertig, unendlich) : -suche(-unendlich, -alpha);
+        const int v = fertig > 0 ? fertig + suche(alpha - fertig, Wertgrenze::unendlich) : -suche(-Wertgrenze::unendlich, -alpha);
         nimmZurueck(s);
         if (abgebrochen)
             return false;
@@ -327,7 +327,7 @@ bool Endspielsuche::bewerte(int &wert)
 {
     if (!passend)
         return false;
-    const int v = suche(-unendlich, unendlich);
+    const int v = suche(-Wertgrenze::unendlich, Wertgrenze::unendlich);
     if (abgebrochen)
         return false;
     wert = v;

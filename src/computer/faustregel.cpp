@@ -3,6 +3,8 @@
 
 #include "faustregel.h"
 
+#include "wertgrenze.h"
+
 #include <algorithm>
 
 int Faustregel::anderesFeld(const Lage &lage, int seite, int platz)
@@ -248,7 +250,7 @@ int Faustregel::ringWert(std::vector<int> groessen)
     if (groessen.empty())
         return 0;
     std::sort(groessen.begin(), groessen.end());
-    int empfaenger = 1 << 30;
+    int empfaenger = Wertgrenze::unendlich;
     for (std::size_t i = 0; i < groessen.size(); ++i) {
         if (i > 0 && groessen[i] == groessen[i - 1])
             continue;
@@ -266,7 +268,7 @@ int Faustregel::kuerzesteOeffnung(const Lage &lage)
     // A pair is given away in its middle, so that the opponent cannot hand
     // it back.
     int seite = -1;
-    int bestes = 1 << 30;
+    int bestes = Wertgrenze::unendlich;
     for (int s : oeffnungen(lage)) {
         const int laenge = kettenLaenge(lage, s);
         int a = -1;

@@ -5,6 +5,7 @@
 
 #include "endspielsuche.h"
 #include "faustregel.h"
+#include "wertgrenze.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -113,7 +114,7 @@ int sichereSuche(Lage &lage, const Kontext &k, int alpha, int beta, int &zug)
     const std::vector<int> sicher = Faustregel::sichereSeiten(lage);
     if (sicher.empty() || k.zeitUm())
         return schaetze(lage, k);
-    int bester = -100000;
+    int bester = -Wertgrenze::unendlich;
     for (int s : sicher) {
         Lage danach = lage;
         danach.ziehe(s);
@@ -150,7 +151,7 @@ int loonyZug(const Lage &lage, const Kontext &k)
     // never given away for them while a much shorter one is at hand.
     while (!arten.empty() && arten.back().first > arten.front().first + 4)
         arten.pop_back();
-    int bester = -100000;
+    int bester = -Wertgrenze::unendlich;
     int zug = Faustregel::kuerzesteOeffnung(lage);
     for (const auto &art : arten) {
         const int s = art.second;
@@ -268,7 +269,7 @@ int faustZug(const Lage &lage, const Kontext &k)
     if (static_cast<int>(sicher.size()) <= sichereSucheBis) {
         Lage kopie = lage;
         int zug = -1;
-        sichereSuche(kopie, k, -100000, 100000, zug);
+        sichereSuche(kopie, k, -Wertgrenze::unendlich, Wertgrenze::unendlich, zug);
         if (zug >= 0)
             return zug;
     }
