@@ -58,21 +58,28 @@ bool Faustregel::fangStelle(const Lage &lage, int &nehmen, int &ablehnen)
     }
     if (erstes < 0)
         return false;
+    nehmen = freieSeiteVon(lage, erstes);
+    ablehnen = ablehnSeite(lage, erstes, nehmbar);
+    return true;
+}
+
+int Faustregel::ablehnSeite(const Lage &lage, int platz, int nehmbar)
+{
     // The box behind the one to take has one more free side t; drawing t
     // hands both over, and is worth it only when nothing else goes with them:
     // at the end of a chain, or as two pairs at the end of a loop.
-    nehmen = freieSeiteVon(lage, erstes);
-    const int n = anderesFeld(lage, nehmen, erstes);
+    const int nehmen = freieSeiteVon(lage, platz);
+    const int n = anderesFeld(lage, nehmen, platz);
     const int t = freieSeiteVon(lage, n, nehmen);
     const int m = anderesFeld(lage, t, n);
-    if (nehmbar == 1 && frei(lage, m) >= 3) {
-        ablehnen = t;
-    } else if (nehmbar == 2 && frei(lage, m) == 2) {
+    if (nehmbar == 1 && frei(lage, m) >= 3)
+        return t;
+    if (nehmbar == 2 && frei(lage, m) == 2) {
         const int u = freieSeiteVon(lage, m, t);
         if (frei(lage, anderesFeld(lage, u, m)) == 1)
-            ablehnen = t;
+            return t;
     }
-    return true;
+    return -1;
 }
 
 int Faustregel::nimmAlles(Lage &lage)
