@@ -6,6 +6,23 @@
 #include "wertgrenze.h"
 
 #include <algorithm>
+#include <utility>
+
+namespace {
+
+// A chain of this many boxes or more is long: whoever is given it can take
+// all but two and hand those back, and keep control.
+constexpr int langeKetteAb = 3;
+// Handing back the last four boxes of a loop keeps control.
+constexpr int ringRest = 4;
+// In a play-out, handing over boxes to keep control pays on a rough count
+// when at least this many are left after them.
+constexpr int kontrolleLohntAb = 8;
+// Estimates played out by rules of thumb are rough: a chain more than this
+// many boxes longer than the shortest is never given away for them.
+constexpr int hoechstensLaenger = 2;
+
+}
 
 int Faustregel::anderesFeld(const Lage &lage, int seite, int platz)
 {
@@ -169,7 +186,7 @@ int Faustregel::langeKetten(const Lage &lage)
                 }
             }
         }
-        ketten += !ring && laenge >= 3;
+        ketten += !ring && laenge >= langeKetteAb;
     }
     return ketten;
 }
@@ -265,7 +282,7 @@ int Faustregel::ringWert(std::vector<int> groessen)
         rest.erase(rest.begin() + static_cast<std::ptrdiff_t>(i));
         const int danach = -ringWert(rest);
         const int x = groessen[i];
-        empfaenger = std::min(empfaenger, std::max(x - danach, x - 8 + danach));
+        empfaenger = std::min(empfaenger, std::max(x - danach, x - 2 * ringRest + danach));
     }
     return -empfaenger;
 }
@@ -294,6 +311,49 @@ int Faustregel::kuerzesteOeffnung(const Lage &lage)
     return seite;
 }
 
+std::vector<int> Faustregel::oeffnungsArten(const Lage &lage)
+{
+    // Two to a box, one more at the end of a chain: equal weights give away
+    // the same.
+    std::vector<std::pair<int, int>> arten;
+    for (int s : oeffnungen(lage)) {
+        int a = -1;
+        int b = -1;
+        lage.felderAn(s, a, b);
+        const int ende = frei(lage, a) != 2 || frei(lage, b) != 2;
+        arten.emplace_back(2 * kettenLaenge(lage, s) + ende, s);
+    }
+    std::sort(arten.begin(), arten.end());
+    arten.erase(std::unique(arten.begin(), arten.end(),
+                            [](const auto &x, const auto &y) { return x.first == y.first; }),
+                arten.end());
+    while (!arten.empty() && arten.back().first > arten.front().first + 2 * hoechstensLaenger)
+        arten.pop_back();
+    std::vector<int> seiten;
+    for (const auto &art : arten)
+        seiten.push_back(art.second);
+    return seiten;
+}
+
+int Faustregel::kettenregelSeite(const Lage &lage, const std::vector<int> &sicher)
+{
+    // Whoever is to move wants the dots (here the free sides less the open
+    // boxes, plus one, as the frame is never drawn) and the long chains to
+    // add up to an even number, for then the opponent must open the first
+    // long chain. Only the long chains formed so far are counted.
+    const int punkte = lage.freieSeiten() - lage.offeneFelder() + 1;
+    const std::size_t mitte = sicher.size() / 2;
+    for (std::size_t i = 0; i < sicher.size(); ++i) {
+        // From the middle outwards, so that the board fills evenly.
+        const int s = sicher[(mitte + i) % sicher.size()];
+        Lage danach = lage;
+        danach.ziehe(s);
+        if ((punkte - 1 + langeKetten(danach)) % 2 == 1)
+            return s;
+    }
+    return sicher[mitte];
+}
+
 int Faustregel::ausspielen(Lage lage)
 {
     int bilanz = 0;
@@ -309,7 +369,7 @@ int Faustregel::ausspielen(Lage lage)
                 // rough count when much more is left after them.
                 Lage rest = lage;
                 nimmAlles(rest);
-                if (rest.offeneFelder() >= 8)
+                if (rest.offeneFelder() >= kontrolleLohntAb)
                     seite = ablehnen;
             }
         } else {

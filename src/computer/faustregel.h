@@ -43,6 +43,12 @@ public:
     static std::vector<int> oeffnungen(const Lage &lage);
     // The side that gives away the fewest boxes, a pair in its middle.
     static int kuerzesteOeffnung(const Lage &lage);
+    // One side for each number of boxes given away, fewest first, and none
+    // that gives away much more than the fewest.
+    static std::vector<int> oeffnungsArten(const Lage &lage);
+    // The long-chain rule: of the safe sides `sicher`, one that leaves the
+    // dots and the long chains odd for the opponent, else the middle one.
+    static int kettenregelSeite(const Lage &lage, const std::vector<int> &sicher);
     // When every open box has two free sides, the position is made of
     // loops alone: their sizes. False otherwise.
     static bool nurRinge(const Lage &lage, std::vector<int> &groessen);
