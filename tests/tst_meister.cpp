@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Punktfeld developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "computer/faustregel.h"
 #include "computer/lage.h"
 #include "computer/meister.h"
 #include "lagezeichnung.h"
@@ -114,39 +115,6 @@ std::optional<int> partie(Lage lage, const Schiedsrichter &richter, Meister::Rat
     return netto;
 }
 
-// The long chains as the long-chain rule counts them: runs of three or more
-// boxes with two free sides each, joined by free sides, that are not loops.
-int langeKetten(const Lage &lage)
-{
-    const int felder = lage.zeilen() * lage.spalten();
-    const auto zweiFrei = [&](int platz) { return !lage.istGesperrt(platz) && lage.geschlosseneSeiten(platz) == 2; };
-    std::vector<bool> gesehen(std::size_t(felder), false);
-    int ketten = 0;
-    for (int start = 0; start < felder; ++start) {
-        if (gesehen[std::size_t(start)] || !zweiFrei(start))
-            continue;
-        std::vector<int> weg{start};
-        gesehen[std::size_t(start)] = true;
-        bool ring = true;
-        for (std::size_t i = 0; i < weg.size(); ++i) {
-            for (int richtung = 0; richtung < 4; ++richtung) {
-                const int s = lage.seite(weg[i] / lage.spalten(), weg[i] % lage.spalten(), richtung);
-                const int nachbar = lage.nachbar(weg[i] / lage.spalten(), weg[i] % lage.spalten(), richtung);
-                if (!lage.istFrei(s))
-                    continue;
-                if (!zweiFrei(nachbar)) {
-                    ring = false;
-                } else if (!gesehen[std::size_t(nachbar)]) {
-                    gesehen[std::size_t(nachbar)] = true;
-                    weg.push_back(nachbar);
-                }
-            }
-        }
-        ketten += !ring && weg.size() >= 3;
-    }
-    return ketten;
-}
-
 // Whether drawing the safe side leaves the dots (free sides less open boxes,
 // plus one) and the long chains odd for the opponent, who then has to open
 // the first long chain.
@@ -154,7 +122,7 @@ bool haeltKontrolle(const Lage &lage, int seite)
 {
     Lage danach = lage;
     danach.ziehe(seite);
-    return (danach.freieSeiten() - danach.offeneFelder() + 1 + langeKetten(danach)) % 2 == 1;
+    return (danach.freieSeiten() - danach.offeneFelder() + 1 + Schiedsrichter::langeKetten(danach)) % 2 == 1;
 }
 
 // A side as "zeile,spalte richtung", the direction one of oben, rechts,
@@ -269,6 +237,67 @@ private slots:
         QCOMPARE(richter.zugwert(lage, rat.seite), wert);
         QCOMPARE(int(art(lage, rat.seite)), int(art(lage, seite(lage, gut))));
         QCOMPARE(*ergebnis, wert);
+    }
+
+    void langeKetten_data()
+    {
+        QTest::addColumn<QString>("zeichnung");
+        QTest::addColumn<int>("zeilen");
+        QTest::addColumn<int>("spalten");
+        QTest::addColumn<int>("ketten");
+        QTest::newRow("Paare an den Seiten") << R"(
++--+--+--+
+|        |
++  +  +  +
+|        |
++--+--+--+)" << 2 << 3 << 0;
+        QTest::newRow("Ring aus vier") << R"(
++--+--+
+|     |
++  +  +
+|     |
++--+--+)" << 2 << 2 << 0;
+        QTest::newRow("Ring aus sechs") << R"(
++--+--+--+
+|        |
++  +--+  +
+|        |
++--+--+--+)" << 2 << 3 << 0;
+        QTest::newRow("Kette aus drei") << R"(
++--+--+--+
+|        |
++  +--+  +
+|        |
++  +  +  +
+|        |
++--+--+--+)" << 3 << 3 << 1;
+        QTest::newRow("zwei Ketten, ein Feld dazwischen") << R"(
++--+--+--+
+|        |
++  +--+  +
+|        |
++  +--+  +
+|        |
++--+--+--+)" << 3 << 3 << 2;
+        QTest::newRow("Kette über einem Loch") << R"(
++--+--+--+--+
+|           |
++  +--+--+  +
+|  |##|     |
++--+--+--+--+)" << 2 << 4 << 1;
+    }
+
+    // The referee's count, which the long-chain test below relies on, and
+    // the Meister's own agree with a count by hand.
+    void langeKetten()
+    {
+        QFETCH(QString, zeichnung);
+        QFETCH(int, zeilen);
+        QFETCH(int, spalten);
+        QFETCH(int, ketten);
+        const Lage lage = Lagezeichnung::lage(zeichnung, zeilen, spalten);
+        QCOMPARE(Schiedsrichter::langeKetten(lage), ketten);
+        QCOMPARE(Faustregel::langeKetten(lage), ketten);
     }
 
     // On a board too large to search, with many safe sides left, the

@@ -4,6 +4,7 @@
 #include "brettkopie.h"
 
 #include "field/feld.h"
+#include "field/richtung.h"
 #include "field/seite.h"
 #include "field/spielfeld.h"
 
@@ -21,7 +22,7 @@ Lage kopiere(const Spielfeld &spielfeld)
             }
             // Each side between two boxes is met twice; the second draw of
             // it changes nothing.
-            for (int richtung = 0; richtung < 4; ++richtung) {
+            for (int richtung = 0; richtung < Richtung::anzahl; ++richtung) {
                 if (!feld->seite(richtung)->istFrei())
                     lage.ziehe(lage.seite(r, c, richtung));
             }
@@ -44,7 +45,7 @@ Computerspieler::Wahl wahl(const Spielfeld &spielfeld, int seite)
             continue;
         const int r = platz / lage.spalten();
         const int c = platz % lage.spalten();
-        for (int richtung = 0; richtung < 4; ++richtung) {
+        for (int richtung = 0; richtung < Richtung::anzahl; ++richtung) {
             const Feld *feld = spielfeld.feld(r, c);
             if (lage.seite(r, c, richtung) == seite && feld && feld->seite(richtung)->istFrei())
                 return {feld, richtung};

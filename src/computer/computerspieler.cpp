@@ -4,12 +4,13 @@
 #include "computerspieler.h"
 
 #include "field/feld.h"
+#include "field/richtung.h"
 #include "field/seite.h"
 #include "field/spielfeld.h"
+#include "wertgrenze.h"
 
 #include <algorithm>
 #include <cstdlib>
-#include <limits>
 
 namespace {
 
@@ -23,10 +24,6 @@ const T &zufallsEintrag(const std::vector<T> &liste)
 {
     return liste[static_cast<std::size_t>(zufall(liste.size()))];
 }
-
-// Longer than any chain a board can hold, so that the first chain measured
-// is the shortest one so far.
-constexpr int laengerAlsJedeKette = std::numeric_limits<int>::max();
 
 }
 
@@ -90,7 +87,7 @@ Computerspieler::Wahl Computerspieler::sichereSeite()
     while (!sichereFelder.empty()) {
         const int i = zufall(sichereFelder.size());
         const Feld *feld = sichereFelder[static_cast<std::size_t>(i)];
-        std::vector<int> kandidaten{0, 1, 2, 3};
+        std::vector<int> kandidaten{Richtung::oben, Richtung::rechts, Richtung::unten, Richtung::links};
         while (!kandidaten.empty()) {
             const int j = zufall(kandidaten.size());
             const int d = kandidaten[static_cast<std::size_t>(j)];
@@ -111,7 +108,8 @@ Computerspieler::Wahl Computerspieler::sichereSeite()
 
 Computerspieler::Wahl Computerspieler::kleinsteKette(const Spielfeld &spielfeld, int level)
 {
-    int kuerzeste = laengerAlsJedeKette;
+    // The first chain measured is the shortest one so far.
+    int kuerzeste = Wertgrenze::unendlich;
     int gewaehlt = 0;
     while (!zweierFelder.empty()) {
         const int platz = zufallsEintrag(zweierFelder);
@@ -138,7 +136,7 @@ Computerspieler::Wahl Computerspieler::irgendeineSeite(const Spielfeld &spielfel
     // Every free side is the right or the bottom side of exactly one box.
     std::vector<Wahl> freie;
     for (const Feld *feld : spielfeld) {
-        for (int d : {1, 2}) {
+        for (int d : {Richtung::rechts, Richtung::unten}) {
             if (feld->seite(d)->istFrei())
                 freie.push_back({feld, d});
         }

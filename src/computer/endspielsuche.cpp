@@ -3,20 +3,29 @@
 
 #include "endspielsuche.h"
 
+#include "wertgrenze.h"
+
 #include <algorithm>
 
 namespace {
 
-constexpr int unendlich = 10000;
+// The search reads the clock this seldom: often enough to stop in time,
+// rarely enough to cost nothing.
+constexpr long knotenJeUhrblick = 1024;
 
-// The number of the lowest set bit of a non-zero mask.
+// The number of the lowest set bit of a non-zero mask: the bit times a de
+// Bruijn sequence has a different pattern in its top bits for every bit.
+constexpr int maskenBits = Endspielsuche::hoechstensSeiten;
+constexpr int musterBits = 6;
+static_assert(1 << musterBits == maskenBits, "one pattern for every bit of a mask");
+
 int niedrigstesBit(std::uint64_t maske)
 {
-    static constexpr int debruijn[64] = {
+    static constexpr int debruijn[maskenBits] = {
         0,  1,  48, 2,  57, 49, 28, 3,  61, 58, 50, 42, 38, 29, 17, 4,  62, 55, 59, 36, 53, 51,
         43, 22, 45, 39, 33, 30, 24, 18, 12, 5,  63, 47, 56, 27, 60, 41, 37, 16, 54, 35, 52, 21,
         44, 32, 23, 11, 46, 26, 40, 15, 34, 20, 31, 10, 25, 14, 19, 9,  13, 8,  7,  6};
-    return debruijn[((maske & (~maske + 1)) * 0x03F79D71B4CB0A89ull) >> 58];
+    return debruijn[((maske & (~maske + 1)) * 0x03F79D71B4CB0A89ull) >> (maskenBits - musterBits)];
 }
 
 } // namespace
@@ -35,7 +44,7 @@ Endspielsuche::Endspielsuche(const Lage &lage, Uhr::time_point frist, const std:
         if (nr < 0) {
             nr = kastenZahl++;
             kastenSeiten.push_back(0);
-            frei.push_back(4 - lage.geschlosseneSeiten(platz));
+            frei.push_back(Richtung::anzahl - lage.geschlosseneSeiten(platz));
         }
         return nr;
     };
@@ -54,9 +63,7 @@ Endspielsuche::Endspielsuche(const Lage &lage, Uhr::time_point frist, const std:
         freiMaske |= std::uint64_t(1) << i;
     }
     offen = lage.offeneFelder();
-    // Most searches visit few positions: the table starts small, so that
-    // making it costs little, and grows when it fills up.
-    tabelle.assign(std::size_t(1) << 12, Eintrag());
+    tabelle.assign(ersteTabelle, Eintrag());
     tabellenMaske = tabelle.size() - 1;
 }
 
@@ -64,7 +71,7 @@ bool Endspielsuche::zeitUm()
 {
     if (abgebrochen)
         return true;
-    if ((++knoten & 1023) == 0) {
+    if (++knoten % knotenJeUhrblick == 0) {
         if ((abbruch && abbruch->load(std::memory_order_relaxed)) || Uhr::now() >= frist)
             abgebrochen = true;
     }
@@ -140,7 +147,17 @@ int Endspielsuche::sichererFang() const
     return -1;
 }
 
-bool Endspielsuche::ablehnenErlaubt(int k, int &seite) const
+int Endspielsuche::nehmbareKaesten() const
+{
+    int nehmbar = 0;
+    for (int k = 0; k < kastenZahl; ++k) {
+        if (frei[static_cast<std::size_t>(k)] == 1)
+            ++nehmbar;
+    }
+    return nehmbar;
+}
+
+int Endspielsuche::ablehnSeite(int k, int nehmbar) const
 {
     // Box k can be taken and the box n behind it has one more free side t.
     // Drawing t hands over k and n, and is worth trying only when that is all
@@ -152,49 +169,39 @@ bool Endspielsuche::ablehnenErlaubt(int k, int &seite) const
     const std::uint64_t rest = kastenSeiten[static_cast<std::size_t>(n)] & freiMaske & ~(std::uint64_t(1) << s);
     const int t = niedrigstesBit(rest);
     const int m = andererKasten(t, n);
-    int nehmbar = 0;
-    for (int j = 0; j < kastenZahl; ++j) {
-        if (frei[static_cast<std::size_t>(j)] == 1)
-            ++nehmbar;
-    }
     const int fm = frei[static_cast<std::size_t>(m)];
-    if (nehmbar == 1 && fm >= 3) {
-        seite = t;
-        return true;
-    }
+    if (nehmbar == 1 && fm >= 3)
+        return t;
     if (nehmbar == 2 && fm == 2) {
         const std::uint64_t weiter = kastenSeiten[static_cast<std::size_t>(m)] & freiMaske & ~(std::uint64_t(1) << t);
         const int u = niedrigstesBit(weiter);
-        if (frei[static_cast<std::size_t>(andererKasten(u, m))] == 1) {
-            seite = t;
-            return true;
-        }
+        if (frei[static_cast<std::size_t>(andererKasten(u, m))] == 1)
+            return t;
     }
-    return false;
+    return -1;
 }
 
 int Endspielsuche::erzeugeZuege(int *zuege, int tabellenZug) const
 {
     int anzahl = 0;
-    bool fang = false;
-    for (int k = 0; k < kastenZahl; ++k) {
+    const int nehmbar = nehmbareKaesten();
+    for (int k = 0; nehmbar > 0 && k < kastenZahl; ++k) {
         if (frei[static_cast<std::size_t>(k)] != 1)
             continue;
-        fang = true;
         const int s = freieSeiteVon(k);
         if (std::find(zuege, zuege + anzahl, s) == zuege + anzahl)
             zuege[anzahl++] = s;
-        int t = -1;
-        if (ablehnenErlaubt(k, t) && std::find(zuege, zuege + anzahl, t) == zuege + anzahl)
+        const int t = ablehnSeite(k, nehmbar);
+        if (t >= 0 && std::find(zuege, zuege + anzahl, t) == zuege + anzahl)
             zuege[anzahl++] = t;
     }
-    if (fang)
+    if (nehmbar > 0)
         return anzahl;
     // The side that was best before goes first, then the safe sides, then
     // the sides that give away the fewest boxes.
     if (tabellenZug >= 0 && (freiMaske >> tabellenZug & 1))
         zuege[anzahl++] = tabellenZug;
-    int rest[64];
+    int rest[hoechstensSeiten];
     int restZahl = 0;
     for (std::uint64_t m = freiMaske; m; m &= m - 1) {
         const int s = niedrigstesBit(m);
@@ -217,7 +224,7 @@ int Endspielsuche::erzeugeZuege(int *zuege, int tabellenZug) const
 int Endspielsuche::suche(int alpha, int beta)
 {
     int gewonnen = 0;
-    int gezogen[64];
+    int gezogen[hoechstensSeiten];
     int anzahl = 0;
     for (int s = sichererFang(); s >= 0; s = sichererFang()) {
         gewonnen += ziehe(s);
@@ -251,9 +258,9 @@ int Endspielsuche::knotenWert(int alpha, int beta)
         tabellenZug = e.zug;
     }
     const int alphaVorher = alpha;
-    int zuege[65];
+    int zuege[hoechstensSeiten];
     const int anzahl = erzeugeZuege(zuege, tabellenZug);
-    int bester = -unendlich;
+    int bester = -Wertgrenze::unendlich;
     int besterZug = -1;
     for (int i = 0; i < anzahl; ++i) {
         const int s = zuege[i];
@@ -296,20 +303,20 @@ bool Endspielsuche::loese(int &seite, int &wert)
 {
     if (!passend || seitenZahl == 0)
         return false;
-    int zuege[65];
+    int zuege[hoechstensSeiten];
     int anzahl = 0;
     const int fang = sichererFang();
     if (fang >= 0)
         zuege[anzahl++] = fang;
     else
         anzahl = erzeugeZuege(zuege, -1);
-    int bester = -unendlich;
+    int bester = -Wertgrenze::unendlich;
     int besterZug = -1;
     for (int i = 0; i < anzahl; ++i) {
         const int s = zuege[i];
         const int fertig = ziehe(s);
         const int alpha = bester;
-        const int v = fertig > 0 ? fertig + suche(alpha - fertig, unendlich) : -suche(-unendlich, -alpha);
+        const int v = fertig > 0 ? fertig + suche(alpha - fertig, Wertgrenze::unendlich) : -suche(-Wertgrenze::unendlich, -alpha);
         nimmZurueck(s);
         if (abgebrochen)
             return false;
@@ -327,7 +334,7 @@ bool Endspielsuche::bewerte(int &wert)
 {
     if (!passend)
         return false;
-    const int v = suche(-unendlich, unendlich);
+    const int v = suche(-Wertgrenze::unendlich, Wertgrenze::unendlich);
     if (abgebrochen)
         return false;
     wert = v;

@@ -9,10 +9,11 @@
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <limits>
 #include <vector>
 
-// Solves a position with at most 64 free sides exactly: alpha-beta over the
-// sides, with a table of the positions already valued, keyed by the set of
+// Solves a position with at most hoechstensSeiten free sides exactly:
+// alpha-beta over the sides, with a table of the positions already valued, keyed by the set of
 // free sides. Boxes that can be taken are taken at once where that can never
 // be wrong; at the end of a chain or loop only "take all" and "hand over the
 // last two (four)" are tried. One object serves one decision and one thread.
@@ -21,7 +22,8 @@ class Endspielsuche
 public:
     using Uhr = std::chrono::steady_clock;
 
-    static constexpr int hoechstensSeiten = 64;
+    // Each free side is one bit of a mask, and the mask is the table's key.
+    static constexpr int hoechstensSeiten = std::numeric_limits<std::uint64_t>::digits;
 
     Endspielsuche(const Lage &lage, Uhr::time_point frist, const std::atomic<bool> *abbruch);
 
@@ -44,13 +46,18 @@ private:
     int suche(int alpha, int beta);
     int knotenWert(int alpha, int beta);
     // Fills `zuege` with the sides worth trying once no box is left that is
-    // always right to take; returns their number.
+    // always right to take, each free side once at most, so hoechstensSeiten
+    // places are enough; returns their number.
     int erzeugeZuege(int *zuege, int tabellenZug) const;
-    // The side that takes a box that is always right to take, or -1.
+    // The side that takes a box that is always right to take, or -1. The
+    // twin of Faustregel::sichererFang, on masks: this one runs at every
+    // node of the search.
     int sichererFang() const;
-    // Whether the box k, which can be taken, ends a chain or loop whose last
-    // two (four) boxes can be handed over, and by which side.
-    bool ablehnenErlaubt(int k, int &seite) const;
+    // When box k, one of the `nehmbar` boxes that can be taken, ends a chain
+    // or loop whose last two (four) boxes can be handed over: the side that
+    // does it, else -1. The twin of Faustregel::ablehnSeite, on masks.
+    int ablehnSeite(int k, int nehmbar) const;
+    int nehmbareKaesten() const;
     int ziehe(int s);
     void nimmZurueck(int s);
     int andererKasten(int s, int k) const { return kastenA[s] == k ? kastenB[s] : kastenA[s]; }
@@ -78,6 +85,9 @@ private:
     std::vector<Eintrag> tabelle;
     std::uint64_t tabellenMaske = 0;
     std::size_t belegt = 0;
+    // Most searches visit few positions: the table starts small, so that
+    // making it costs little, and grows when it fills up.
+    static constexpr std::size_t ersteTabelle = std::size_t(1) << 12;
     static constexpr std::size_t groessteTabelle = std::size_t(1) << 22;
 };
 

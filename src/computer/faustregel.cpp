@@ -3,7 +3,26 @@
 
 #include "faustregel.h"
 
+#include "wertgrenze.h"
+
 #include <algorithm>
+#include <utility>
+
+namespace {
+
+// A chain of this many boxes or more is long: whoever is given it can take
+// all but two and hand those back, and keep control.
+constexpr int langeKetteAb = 3;
+// Handing back the last four boxes of a loop keeps control.
+constexpr int ringRest = 4;
+// In a play-out, handing over boxes to keep control pays on a rough count
+// when at least this many are left after them.
+constexpr int kontrolleLohntAb = 8;
+// Estimates played out by rules of thumb are rough: a chain more than this
+// many boxes longer than the shortest is never given away for them.
+constexpr int hoechstensLaenger = 2;
+
+}
 
 int Faustregel::anderesFeld(const Lage &lage, int seite, int platz)
 {
@@ -17,7 +36,7 @@ int Faustregel::freieSeiteVon(const Lage &lage, int platz, int ausser)
 {
     const int z = platz / lage.spalten();
     const int s = platz % lage.spalten();
-    for (int richtung = 0; richtung < 4; ++richtung) {
+    for (int richtung = 0; richtung < Richtung::anzahl; ++richtung) {
         const int seite = lage.seite(z, s, richtung);
         if (seite != ausser && lage.istFrei(seite))
             return seite;
@@ -56,21 +75,28 @@ bool Faustregel::fangStelle(const Lage &lage, int &nehmen, int &ablehnen)
     }
     if (erstes < 0)
         return false;
+    nehmen = freieSeiteVon(lage, erstes);
+    ablehnen = ablehnSeite(lage, erstes, nehmbar);
+    return true;
+}
+
+int Faustregel::ablehnSeite(const Lage &lage, int platz, int nehmbar)
+{
     // The box behind the one to take has one more free side t; drawing t
     // hands both over, and is worth it only when nothing else goes with them:
     // at the end of a chain, or as two pairs at the end of a loop.
-    nehmen = freieSeiteVon(lage, erstes);
-    const int n = anderesFeld(lage, nehmen, erstes);
+    const int nehmen = freieSeiteVon(lage, platz);
+    const int n = anderesFeld(lage, nehmen, platz);
     const int t = freieSeiteVon(lage, n, nehmen);
     const int m = anderesFeld(lage, t, n);
-    if (nehmbar == 1 && frei(lage, m) >= 3) {
-        ablehnen = t;
-    } else if (nehmbar == 2 && frei(lage, m) == 2) {
+    if (nehmbar == 1 && frei(lage, m) >= 3)
+        return t;
+    if (nehmbar == 2 && frei(lage, m) == 2) {
         const int u = freieSeiteVon(lage, m, t);
         if (frei(lage, anderesFeld(lage, u, m)) == 1)
-            ablehnen = t;
+            return t;
     }
-    return true;
+    return -1;
 }
 
 int Faustregel::nimmAlles(Lage &lage)
@@ -145,7 +171,7 @@ int Faustregel::langeKetten(const Lage &lage)
             const int platz = offen.back();
             offen.pop_back();
             ++laenge;
-            for (int richtung = 0; richtung < 4; ++richtung) {
+            for (int richtung = 0; richtung < Richtung::anzahl; ++richtung) {
                 const int seite = lage.seite(platz / lage.spalten(), platz % lage.spalten(), richtung);
                 if (!lage.istFrei(seite))
                     continue;
@@ -160,7 +186,7 @@ int Faustregel::langeKetten(const Lage &lage)
                 }
             }
         }
-        ketten += !ring && laenge >= 3;
+        ketten += !ring && laenge >= langeKetteAb;
     }
     return ketten;
 }
@@ -248,7 +274,7 @@ int Faustregel::ringWert(std::vector<int> groessen)
     if (groessen.empty())
         return 0;
     std::sort(groessen.begin(), groessen.end());
-    int empfaenger = 1 << 30;
+    int empfaenger = Wertgrenze::unendlich;
     for (std::size_t i = 0; i < groessen.size(); ++i) {
         if (i > 0 && groessen[i] == groessen[i - 1])
             continue;
@@ -256,7 +282,7 @@ int Faustregel::ringWert(std::vector<int> groessen)
         rest.erase(rest.begin() + static_cast<std::ptrdiff_t>(i));
         const int danach = -ringWert(rest);
         const int x = groessen[i];
-        empfaenger = std::min(empfaenger, std::max(x - danach, x - 8 + danach));
+        empfaenger = std::min(empfaenger, std::max(x - danach, x - 2 * ringRest + danach));
     }
     return -empfaenger;
 }
@@ -266,7 +292,7 @@ int Faustregel::kuerzesteOeffnung(const Lage &lage)
     // A pair is given away in its middle, so that the opponent cannot hand
     // it back.
     int seite = -1;
-    int bestes = 1 << 30;
+    int bestes = Wertgrenze::unendlich;
     for (int s : oeffnungen(lage)) {
         const int laenge = kettenLaenge(lage, s);
         int a = -1;
@@ -285,6 +311,49 @@ int Faustregel::kuerzesteOeffnung(const Lage &lage)
     return seite;
 }
 
+std::vector<int> Faustregel::oeffnungsArten(const Lage &lage)
+{
+    // Two to a box, one more at the end of a chain: equal weights give away
+    // the same.
+    std::vector<std::pair<int, int>> arten;
+    for (int s : oeffnungen(lage)) {
+        int a = -1;
+        int b = -1;
+        lage.felderAn(s, a, b);
+        const int ende = frei(lage, a) != 2 || frei(lage, b) != 2;
+        arten.emplace_back(2 * kettenLaenge(lage, s) + ende, s);
+    }
+    std::sort(arten.begin(), arten.end());
+    arten.erase(std::unique(arten.begin(), arten.end(),
+                            [](const auto &x, const auto &y) { return x.first == y.first; }),
+                arten.end());
+    while (!arten.empty() && arten.back().first > arten.front().first + 2 * hoechstensLaenger)
+        arten.pop_back();
+    std::vector<int> seiten;
+    for (const auto &art : arten)
+        seiten.push_back(art.second);
+    return seiten;
+}
+
+int Faustregel::kettenregelSeite(const Lage &lage, const std::vector<int> &sicher)
+{
+    // Whoever is to move wants the dots (here the free sides less the open
+    // boxes, plus one, as the frame is never drawn) and the long chains to
+    // add up to an even number, for then the opponent must open the first
+    // long chain. Only the long chains formed so far are counted.
+    const int punkte = lage.freieSeiten() - lage.offeneFelder() + 1;
+    const std::size_t mitte = sicher.size() / 2;
+    for (std::size_t i = 0; i < sicher.size(); ++i) {
+        // From the middle outwards, so that the board fills evenly.
+        const int s = sicher[(mitte + i) % sicher.size()];
+        Lage danach = lage;
+        danach.ziehe(s);
+        if ((punkte - 1 + langeKetten(danach)) % 2 == 1)
+            return s;
+    }
+    return sicher[mitte];
+}
+
 int Faustregel::ausspielen(Lage lage)
 {
     int bilanz = 0;
@@ -300,7 +369,7 @@ int Faustregel::ausspielen(Lage lage)
                 // rough count when much more is left after them.
                 Lage rest = lage;
                 nimmAlles(rest);
-                if (rest.offeneFelder() >= 8)
+                if (rest.offeneFelder() >= kontrolleLohntAb)
                     seite = ablehnen;
             }
         } else {

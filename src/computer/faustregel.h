@@ -17,7 +17,8 @@ class Faustregel
 {
 public:
     // A side that takes a box and is never wrong to draw: the box behind
-    // does not continue a chain. -1 when there is none.
+    // does not continue a chain. -1 when there is none. The search has a
+    // twin of it on masks, Endspielsuche::sichererFang.
     static int sichererFang(const Lage &lage);
     // At the end of a chain or loop that can be taken: the side `nehmen`
     // that takes the next box, and, when handing over the last two (four)
@@ -42,6 +43,12 @@ public:
     static std::vector<int> oeffnungen(const Lage &lage);
     // The side that gives away the fewest boxes, a pair in its middle.
     static int kuerzesteOeffnung(const Lage &lage);
+    // One side for each number of boxes given away, fewest first, and none
+    // that gives away much more than the fewest.
+    static std::vector<int> oeffnungsArten(const Lage &lage);
+    // The long-chain rule: of the safe sides `sicher`, one that leaves the
+    // dots and the long chains odd for the opponent, else the middle one.
+    static int kettenregelSeite(const Lage &lage, const std::vector<int> &sicher);
     // When every open box has two free sides, the position is made of
     // loops alone: their sizes. False otherwise.
     static bool nurRinge(const Lage &lage, std::vector<int> &groessen);
@@ -56,9 +63,13 @@ public:
     static int ausspielen(Lage lage);
 
 private:
+    // When box `platz`, one of the `nehmbar` boxes that can be taken, ends a
+    // chain or loop whose last two (four) boxes can be handed over: the side
+    // that does it, else -1. Endspielsuche::ablehnSeite is its twin on masks.
+    static int ablehnSeite(const Lage &lage, int platz, int nehmbar);
     static int freieSeiteVon(const Lage &lage, int platz, int ausser = -1);
     static int anderesFeld(const Lage &lage, int seite, int platz);
-    static int frei(const Lage &lage, int platz) { return 4 - lage.geschlosseneSeiten(platz); }
+    static int frei(const Lage &lage, int platz) { return Richtung::anzahl - lage.geschlosseneSeiten(platz); }
 };
 
 #endif

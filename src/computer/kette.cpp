@@ -4,6 +4,7 @@
 #include "kette.h"
 
 #include "field/feld.h"
+#include "field/richtung.h"
 #include "field/seite.h"
 #include "field/spielfeld.h"
 
@@ -27,14 +28,14 @@ void Kette::besuche(int platz)
     const Feld *feld = spielfeld->begin()[platz];
     // A free side always lies between two boxes, so the neighbour across it
     // is the next or previous box in the row or column.
-    const int schritt[4] = {-spalten, 1, spalten, -1};
-    bool frei[4];
+    const int schritt[Richtung::anzahl] = {-spalten, 1, spalten, -1};
+    bool frei[Richtung::anzahl];
     int freie = 0;
-    for (int richtung = 0; richtung < 4; ++richtung)
+    for (int richtung = 0; richtung < Richtung::anzahl; ++richtung)
         freie += frei[richtung] = feld->seite(richtung)->istFrei();
     if (freie != 2) {
         int auswege = 0;
-        for (int richtung = 0; richtung < 4; ++richtung)
+        for (int richtung = 0; richtung < Richtung::anzahl; ++richtung)
             auswege += frei[richtung] && !enthaelt(platz + schritt[richtung]);
         // With two or more ways out the box does not fall with the chain.
         if (auswege > 1)
@@ -42,7 +43,7 @@ void Kette::besuche(int platz)
     }
     marken[static_cast<std::size_t>(platz)] = runde;
     ++anzahl;
-    for (int richtung = 0; richtung < 4; ++richtung) {
+    for (int richtung = 0; richtung < Richtung::anzahl; ++richtung) {
         if (frei[richtung] && !enthaelt(platz + schritt[richtung]))
             besuche(platz + schritt[richtung]);
     }

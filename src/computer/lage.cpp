@@ -14,7 +14,7 @@ Lage::Lage(int zeilen, int spalten)
 {
     for (int r = 0; r < zeilen; ++r) {
         for (int c = 0; c < spalten; ++c) {
-            for (int richtung = 0; richtung < 4; ++richtung) {
+            for (int richtung = 0; richtung < Richtung::anzahl; ++richtung) {
                 if (nachbar(r, c, richtung) < 0 && istFrei(seite(r, c, richtung)))
                     schliesse(seite(r, c, richtung));
             }
@@ -24,24 +24,25 @@ Lage::Lage(int zeilen, int spalten)
 
 int Lage::seite(int zeile, int spalte, int richtung) const
 {
-    switch (richtung & 3) {
-    case 0:
+    const int links = (zeilenAnzahl + 1) * spaltenAnzahl + zeile * (spaltenAnzahl + 1) + spalte;
+    switch (richtung % Richtung::anzahl) {
+    case Richtung::oben:
         return zeile * spaltenAnzahl + spalte;
-    case 2:
+    case Richtung::unten:
         return (zeile + 1) * spaltenAnzahl + spalte;
-    case 3:
-        return (zeilenAnzahl + 1) * spaltenAnzahl + zeile * (spaltenAnzahl + 1) + spalte;
+    case Richtung::links:
+        return links;
     default:
-        return (zeilenAnzahl + 1) * spaltenAnzahl + zeile * (spaltenAnzahl + 1) + spalte + 1;
+        return links + 1;
     }
 }
 
 int Lage::nachbar(int zeile, int spalte, int richtung) const
 {
-    static const int dz[4] = {-1, 0, 1, 0};
-    static const int ds[4] = {0, 1, 0, -1};
-    const int z = zeile + dz[richtung & 3];
-    const int s = spalte + ds[richtung & 3];
+    static const int dz[Richtung::anzahl] = {-1, 0, 1, 0};
+    static const int ds[Richtung::anzahl] = {0, 1, 0, -1};
+    const int z = zeile + dz[richtung % Richtung::anzahl];
+    const int s = spalte + ds[richtung % Richtung::anzahl];
     if (z < 0 || z >= zeilenAnzahl || s < 0 || s >= spaltenAnzahl)
         return -1;
     return z * spaltenAnzahl + s;
@@ -71,7 +72,7 @@ void Lage::schliesse(int seite)
     int b = -1;
     felderAn(seite, a, b);
     for (int platz : {a, b}) {
-        if (platz >= 0 && !istGesperrt(platz) && ++zu[static_cast<std::size_t>(platz)] == 4)
+        if (platz >= 0 && !istGesperrt(platz) && ++zu[static_cast<std::size_t>(platz)] == Richtung::anzahl)
             --offen;
     }
 }
@@ -81,11 +82,11 @@ void Lage::sperre(int zeile, int spalte)
     const int platz = zeile * spaltenAnzahl + spalte;
     if (istGesperrt(platz))
         return;
-    if (zu[static_cast<std::size_t>(platz)] < 4)
+    if (zu[static_cast<std::size_t>(platz)] < Richtung::anzahl)
         --offen;
     gesperrt[static_cast<std::size_t>(platz)] = 1;
-    zu[static_cast<std::size_t>(platz)] = 4;
-    for (int richtung = 0; richtung < 4; ++richtung) {
+    zu[static_cast<std::size_t>(platz)] = Richtung::anzahl;
+    for (int richtung = 0; richtung < Richtung::anzahl; ++richtung) {
         if (istFrei(seite(zeile, spalte, richtung)))
             schliesse(seite(zeile, spalte, richtung));
     }

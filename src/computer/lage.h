@@ -4,6 +4,8 @@
 #ifndef PUNKTFELD_LAGE_H
 #define PUNKTFELD_LAGE_H
 
+#include "field/richtung.h"
+
 #include <cstdint>
 #include <vector>
 
@@ -26,8 +28,7 @@ public:
     int spalten() const { return spaltenAnzahl; }
     // All side numbers, frame included: 0 to seitenAnzahl() - 1.
     int seitenAnzahl() const { return static_cast<int>(geschlossen.size()); }
-    // The side of box (zeile, spalte) in a direction: 0 top, 1 right,
-    // 2 bottom, 3 left.
+    // The side of box (zeile, spalte) in one of the directions of Richtung.
     int seite(int zeile, int spalte, int richtung) const;
     // The box on the other side of `seite` from box (zeile, spalte), as a
     // place zeile * spalten + spalte, or -1 beyond the frame.
@@ -39,7 +40,8 @@ public:
     void sperre(int zeile, int spalte);
     bool istGesperrt(int platz) const { return gesperrt[static_cast<std::size_t>(platz)] != 0; }
     bool istFrei(int seite) const { return geschlossen[static_cast<std::size_t>(seite)] == 0; }
-    // The closed sides of a box, 0 to 4; a hole counts 4.
+    // The closed sides of a box, 0 to Richtung::anzahl; a hole has them all
+    // closed.
     int geschlosseneSeiten(int platz) const { return zu[static_cast<std::size_t>(platz)]; }
     // Draws a free side and returns how many boxes it completed: 0, 1 or 2.
     int ziehe(int seite);

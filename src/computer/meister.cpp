@@ -5,10 +5,10 @@
 
 #include "endspielsuche.h"
 #include "faustregel.h"
+#include "wertgrenze.h"
 
 #include <algorithm>
 #include <cstdint>
-#include <utility>
 
 namespace {
 
@@ -35,6 +35,14 @@ constexpr int probespiele = 24;
 constexpr auto probespielZeit = std::chrono::milliseconds(60);
 // The rules of thumb compare their choices for at most this long.
 constexpr auto faustZeit = std::chrono::milliseconds(60);
+// Trying every order of the loops is cheap only for a few of them.
+constexpr std::size_t ringeHoechstens = 7;
+// Each round of play-outs starts its generator this far from the last one's:
+// a prime, so that the rounds' games share no pattern.
+constexpr std::uint64_t saatSchritt = 7919u;
+// Fowler, Noll and Vo's hash, to seed the play-outs by the position.
+constexpr std::uint64_t fnvAnfang = 1469598103934665603ull;
+constexpr std::uint64_t fnvFaktor = 1099511628211ull;
 
 struct Kontext
 {
@@ -51,9 +59,8 @@ struct Kontext
 // move: searched when it is small, else played out by simple rules.
 int schaetze(const Lage &lage, const Kontext &k)
 {
-    // Trying every order of the loops is cheap only for a few of them.
     std::vector<int> ringe;
-    if (Faustregel::nurRinge(lage, ringe) && ringe.size() <= 7)
+    if (Faustregel::nurRinge(lage, ringe) && ringe.size() <= ringeHoechstens)
         return Faustregel::ringWert(ringe);
     if (lage.freieSeiten() <= bewerteExaktBis) {
         Endspielsuche suche(lage, k.frist, k.abbruch);
@@ -113,7 +120,7 @@ int sichereSuche(Lage &lage, const Kontext &k, int alpha, int beta, int &zug)
     const std::vector<int> sicher = Faustregel::sichereSeiten(lage);
     if (sicher.empty() || k.zeitUm())
         return schaetze(lage, k);
-    int bester = -100000;
+    int bester = -Wertgrenze::unendlich;
     for (int s : sicher) {
         Lage danach = lage;
         danach.ziehe(s);
@@ -132,28 +139,10 @@ int sichereSuche(Lage &lage, const Kontext &k, int alpha, int beta, int &zug)
 
 int loonyZug(const Lage &lage, const Kontext &k)
 {
-    // The ways of giving boxes away, shortest first, one of each kind: when
-    // the time runs out, the shortest have been valued.
-    std::vector<std::pair<int, int>> arten;
-    for (int s : Faustregel::oeffnungen(lage)) {
-        int a = -1;
-        int b = -1;
-        lage.felderAn(s, a, b);
-        const int ende = lage.geschlosseneSeiten(a) != 2 || lage.geschlosseneSeiten(b) != 2;
-        arten.emplace_back(2 * Faustregel::kettenLaenge(lage, s) + ende, s);
-    }
-    std::sort(arten.begin(), arten.end());
-    arten.erase(std::unique(arten.begin(), arten.end(),
-                            [](const auto &x, const auto &y) { return x.first == y.first; }),
-                arten.end());
-    // The estimates played out by rules of thumb are rough: a long chain is
-    // never given away for them while a much shorter one is at hand.
-    while (!arten.empty() && arten.back().first > arten.front().first + 4)
-        arten.pop_back();
-    int bester = -100000;
+    // Shortest first: when the time runs out, the shortest have been valued.
+    int bester = -Wertgrenze::unendlich;
     int zug = Faustregel::kuerzesteOeffnung(lage);
-    for (const auto &art : arten) {
-        const int s = art.second;
+    for (const int s : Faustregel::oeffnungsArten(lage)) {
         Lage danach = lage;
         danach.ziehe(s);
         const int v = -wertMitFang(danach, k);
@@ -201,9 +190,9 @@ int probespiel(Lage lage, std::uint64_t &zufall, const Kontext &k)
 
 std::uint64_t fingerabdruck(const Lage &lage)
 {
-    std::uint64_t h = 1469598103934665603ull;
+    std::uint64_t h = fnvAnfang;
     for (int s = 0; s < lage.seitenAnzahl(); ++s)
-        h = (h ^ static_cast<std::uint64_t>(lage.istFrei(s))) * 1099511628211ull;
+        h = (h ^ static_cast<std::uint64_t>(lage.istFrei(s))) * fnvFaktor;
     return h;
 }
 
@@ -218,7 +207,7 @@ int probespielZug(const Lage &lage, const std::vector<int> &sicher, const Kontex
         for (std::size_t i = 0; i < sicher.size(); ++i) {
             // The same games for every side, so that the sides differ by
             // what they do and not by luck.
-            std::uint64_t zufall = (saat + static_cast<std::uint64_t>(runden) * 7919u) | 1u;
+            std::uint64_t zufall = (saat + static_cast<std::uint64_t>(runden) * saatSchritt) | 1u;
             Lage danach = lage;
             danach.ziehe(sicher[i]);
             runde[i] = -probespiel(danach, zufall, kurz);
@@ -231,26 +220,6 @@ int probespielZug(const Lage &lage, const std::vector<int> &sicher, const Kontex
     }
     const auto bester = std::max_element(summe.begin(), summe.end());
     return sicher[static_cast<std::size_t>(bester - summe.begin())];
-}
-
-// The long-chain rule: whoever is to move wants the dots (here the free
-// sides less the open boxes, plus one, as the frame is never drawn) and the
-// long chains to add up to an even number, for then the opponent must open
-// the first long chain. A safe side is drawn that leaves the count odd for
-// the opponent, if one does, on the long chains formed so far.
-int kettenregelZug(const Lage &lage, const std::vector<int> &sicher)
-{
-    const int punkte = lage.freieSeiten() - lage.offeneFelder() + 1;
-    const std::size_t mitte = sicher.size() / 2;
-    for (std::size_t i = 0; i < sicher.size(); ++i) {
-        // From the middle outwards, so that the board fills evenly.
-        const int s = sicher[(mitte + i) % sicher.size()];
-        Lage danach = lage;
-        danach.ziehe(s);
-        if ((punkte - 1 + Faustregel::langeKetten(danach)) % 2 == 1)
-            return s;
-    }
-    return sicher[mitte];
 }
 
 int faustZug(const Lage &lage, const Kontext &k)
@@ -268,13 +237,13 @@ int faustZug(const Lage &lage, const Kontext &k)
     if (static_cast<int>(sicher.size()) <= sichereSucheBis) {
         Lage kopie = lage;
         int zug = -1;
-        sichereSuche(kopie, k, -100000, 100000, zug);
+        sichereSuche(kopie, k, -Wertgrenze::unendlich, Wertgrenze::unendlich, zug);
         if (zug >= 0)
             return zug;
     }
     if (lage.freieSeiten() <= Endspielsuche::hoechstensSeiten)
         return probespielZug(lage, sicher, k);
-    return kettenregelZug(lage, sicher);
+    return Faustregel::kettenregelSeite(lage, sicher);
 }
 
 } // namespace

@@ -11,6 +11,24 @@
 
 // The strongest computer player. It needs no Qt and only reads its copy of the
 // position, so it can think on any thread.
+//
+// It decides in this order, the first step that applies giving the side:
+// 1. Exact search: with few free sides, or none of them safe, and no more
+//    than Endspielsuche takes, the position is searched to its end (all the
+//    time to think for the fewest sides, a short try above). Its side comes
+//    with the exact value.
+// Otherwise the rules of thumb of Faustregel choose, for a short time:
+// 2. Captures: a box that can be taken is taken, unless handing the last two
+//    (four) boxes over is worth more, the rest valued by a search or a
+//    play-out.
+// 3. Loony endgames: with no safe side left, each way of giving boxes away,
+//    fewest boxes first, is valued by what the opponent can make of it.
+// 4. The last safe sides: with only a few left, every order of drawing them
+//    is searched, when time is left to start.
+// 5. Play-outs: while the search could finish the game later on, the safe
+//    sides are compared by games played on from them at random.
+// 6. The long-chain rule: on a larger board, a safe side that leaves the
+//    dots and the long chains odd for the opponent.
 class Meister
 {
 public:

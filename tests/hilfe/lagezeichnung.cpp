@@ -27,9 +27,9 @@ Lage lage(const QString &zeichnung, int zeilen, int spalten)
     for (int r = 0; r < zeilen; ++r) {
         for (int c = 0; c < spalten; ++c) {
             if (zeichen(2 * r, 3 * c + 1) == '-')
-                lage.ziehe(lage.seite(r, c, 0));
+                lage.ziehe(lage.seite(r, c, Richtung::oben));
             if (zeichen(2 * r + 1, 3 * c) == '|')
-                lage.ziehe(lage.seite(r, c, 3));
+                lage.ziehe(lage.seite(r, c, Richtung::links));
         }
     }
     return lage;
@@ -41,7 +41,7 @@ QString zeichnung(const Lage &lage)
     const auto zu = [&lage](int r, int c, int richtung) { return !lage.istFrei(lage.seite(r, c, richtung)); };
     for (int r = 0; r <= lage.zeilen(); ++r) {
         const int zeile = r < lage.zeilen() ? r : r - 1;
-        const int richtung = r < lage.zeilen() ? 0 : 2;
+        const int richtung = r < lage.zeilen() ? Richtung::oben : Richtung::unten;
         text += '+';
         for (int c = 0; c < lage.spalten(); ++c)
             text += zu(zeile, c, richtung) ? "--+" : "  +";
@@ -49,7 +49,7 @@ QString zeichnung(const Lage &lage)
         if (r == lage.zeilen())
             break;
         for (int c = 0; c < lage.spalten(); ++c) {
-            text += zu(r, c, 3) ? '|' : ' ';
+            text += zu(r, c, Richtung::links) ? '|' : ' ';
             text += lage.istGesperrt(r * lage.spalten() + c) ? "##" : "  ";
         }
         text += "|\n";

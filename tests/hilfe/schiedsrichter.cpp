@@ -7,7 +7,9 @@
 
 #include <algorithm>
 #include <limits>
+#include <map>
 #include <stdexcept>
+#include <utility>
 
 namespace {
 
@@ -100,6 +102,55 @@ int Schiedsrichter::vollendet(Index gezogen, int frei) const
     const Index erstes = nachbarn[std::size_t(2 * frei)];
     const Index zweites = nachbarn[std::size_t(2 * frei + 1)];
     return int((danach & erstes) == erstes) + int((danach & zweites) == zweites);
+}
+
+// Every box with two free sides starts a group of its own, named by its
+// place; the free sides between two such boxes pass the smaller name on
+// until no name changes. A group with as many of these sides as boxes has
+// no end: it is a loop.
+int Schiedsrichter::langeKetten(const Lage &lage)
+{
+    const int spalten = lage.spalten();
+    const auto offen = [&](int platz, int richtung) {
+        return lage.istFrei(lage.seite(platz / spalten, platz % spalten, richtung));
+    };
+    std::vector<int> gruppe(std::size_t(lage.zeilen() * spalten), -1);
+    for (int platz = 0; platz < int(gruppe.size()); ++platz) {
+        int freie = 0;
+        for (int richtung : {Richtung::oben, Richtung::rechts, Richtung::unten, Richtung::links})
+            freie += offen(platz, richtung);
+        if (freie == 2)
+            gruppe[std::size_t(platz)] = platz;
+    }
+    const auto inGruppe = [&](int platz) { return gruppe[std::size_t(platz)] >= 0; };
+    std::vector<std::pair<std::size_t, std::size_t>> bindungen;
+    for (int platz = 0; platz < int(gruppe.size()); ++platz) {
+        const int darunter = platz + spalten;
+        const int rechts = platz + 1;
+        if (inGruppe(platz) && darunter < int(gruppe.size()) && offen(platz, Richtung::unten) && inGruppe(darunter))
+            bindungen.emplace_back(platz, darunter);
+        if (inGruppe(platz) && rechts % spalten != 0 && offen(platz, Richtung::rechts) && inGruppe(rechts))
+            bindungen.emplace_back(platz, rechts);
+    }
+    for (bool geaendert = true; geaendert;) {
+        geaendert = false;
+        for (const auto &[a, b] : bindungen) {
+            const int kleiner = std::min(gruppe[a], gruppe[b]);
+            geaendert = geaendert || gruppe[a] != kleiner || gruppe[b] != kleiner;
+            gruppe[a] = gruppe[b] = kleiner;
+        }
+    }
+    std::map<int, int> kaesten;
+    std::map<int, int> innen;
+    for (int name : gruppe) {
+        if (name >= 0)
+            ++kaesten[name];
+    }
+    for (const auto &bindung : bindungen)
+        ++innen[gruppe[bindung.first]];
+    return int(std::count_if(kaesten.begin(), kaesten.end(), [&](const auto &eintrag) {
+        return eintrag.second >= 3 && innen[eintrag.first] < eintrag.second;
+    }));
 }
 
 // Every position that can follow the start, valued from the end of the game

@@ -31,6 +31,11 @@ public:
     // whoever moves then, counted for the player drawing it.
     int zugwert(const Lage &lage, int seite) const;
 
+    // The long chains of any position, as the long-chain rule counts them:
+    // runs of three or more boxes with two free sides each, joined by free
+    // sides, that do not close into a loop.
+    static int langeKetten(const Lage &lage);
+
 private:
     // Which of the sides free in the start are drawn, one bit each: a
     // position that follows the start is known by them.
