@@ -6,6 +6,7 @@
 #include "field/geometrie.h"
 #include "field/seite.h"
 #include "game/spiellabel.h"
+#include "savegame/feldzustand.h"
 #include "savegame/spielstand.h"
 #include "savegame/zustandscode.h"
 #include "shell/mainwindow.h"
@@ -257,7 +258,7 @@ void bodenGanzesSpiel(benchmark::State &state)
         if (feld->seite(2)->istGezogen())
             seiten << QLine(x, y + feldKante, x + feldKante, y + feldKante);
         if (!feld->istGesperrt())
-            besitzer.emplace_back(ecke, (feld->zustand() & Zustandscode::vomMenschen) != 0);
+            besitzer.emplace_back(ecke, feld->istVomMenschen());
     }
     const int entscheidungen = seiten.size() - druecke;
     QPixmap bild = leeresBild(gross);

@@ -5,6 +5,7 @@
 #include "computer/meister.h"
 #include "field/feld.h"
 #include "game/spiellabel.h"
+#include "savegame/feldzustand.h"
 #include "savegame/zustandscode.h"
 #include "shell/mainwindow.h"
 #include "spieltreiber.h"
@@ -81,7 +82,7 @@ int differenz(const SpielLabel &spiel)
 {
     int differenz = 0;
     for (const Feld *feld : spiel.brett())
-        differenz += feld->istGesperrt() ? 0 : (feld->zustand() & Zustandscode::vomMenschen) ? 1 : -1;
+        differenz += feld->istGesperrt() ? 0 : feld->istVomMenschen() ? 1 : -1;
     return differenz;
 }
 

@@ -46,10 +46,9 @@ public:
     int zeile() const { return zeilenIndex; }
     int spalte() const { return spaltenIndex; }
 
-    // The box as a saved game holds it, one byte, and restored from that
-    // byte. Both are defined with the saved game, which names the bits.
-    char zustand() const;
-    void setzeZustand(char code);
+    // Whether the human completed the box; a closed box that is not the
+    // human's is the computer's.
+    bool istVomMenschen() const { return vomMenschen; }
 
 private:
     static int index(int richtung);

@@ -7,6 +7,7 @@
 #include "field/feld.h"
 #include "field/seite.h"
 #include "field/spielfeld.h"
+#include "savegame/feldzustand.h"
 
 #include <QByteArray>
 #include <QtGlobal>
@@ -29,7 +30,7 @@ QByteArray zustaende(const Spielfeld &brett)
 {
     QByteArray codes;
     for (const Feld *feld : brett)
-        codes += feld->zustand();
+        codes += Feldzustand::code(*feld);
     return codes.toHex();
 }
 

@@ -8,6 +8,7 @@
 #include "field/malflaeche.h"
 #include "field/seite.h"
 #include "field/zufallsform.h"
+#include "savegame/feldzustand.h"
 #include "savegame/spielstand.h"
 #include "savegame/zustandscode.h"
 
@@ -73,7 +74,7 @@ void Partie::lade(const Spielstand &stand)
         for (Feld *feld : spielfeld) {
             const char code = stand.felder().at(index++);
             if (((code & Zustandscode::gesperrt) != 0) == loecher)
-                feld->setzeZustand(code);
+                Feldzustand::setze(*feld, code);
         }
     }
     flaeche.halte(false);

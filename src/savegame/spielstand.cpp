@@ -6,6 +6,7 @@
 #include "computer/meister.h"
 #include "field/feld.h"
 #include "field/spielfeld.h"
+#include "feldzustand.h"
 #include "zustandscode.h"
 
 #include <algorithm>
@@ -91,6 +92,6 @@ QByteArray Spielstand::schreibe(int groesse, int level, bool menschAmZug, const 
     daten.append(static_cast<char>(level));
     daten.append(static_cast<char>(menschAmZug ? 1 : 0));
     for (const Feld *feld : spielfeld)
-        daten.append(feld->zustand());
+        daten.append(Feldzustand::code(*feld));
     return daten;
 }

@@ -6,7 +6,6 @@
 #include "field/feld.h"
 #include "game/spiellabel.h"
 #include "savegame/spieldatei.h"
-#include "savegame/zustandscode.h"
 #include "shell/mainwindow.h"
 #include "spieltreiber.h"
 #include "stellung.h"
@@ -36,7 +35,7 @@ QString pruefe(const MainWindow &fenster)
     for (const Feld *f : spiel.brett()) {
         imSpiel += !f->istGesperrt();
         geschlossen += !f->istGesperrt() && f->istGeschlossen();
-        vomMenschen += (f->zustand() & Zustandscode::vomMenschen) != 0;
+        vomMenschen += f->istVomMenschen();
     }
     // Boxes the computer has just completed are marked when its blink ends.
     const bool menschZieht = teile.captured(3) == ", du bist dran";

@@ -33,7 +33,8 @@ bool laeuft(const SpielLabel &label)
 
 bool schritt(SpielLabel &label)
 {
-    // At most one of the two timers runs at any time.
+    // At most one of the game's timers (blink, computer, hint) runs at any
+    // time.
     for (QTimer *uhr : label.findChildren<QTimer *>()) {
         if (uhr->isActive()) {
             uhr->stop();

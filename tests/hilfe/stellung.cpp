@@ -7,6 +7,7 @@
 #include "field/geometrie.h"
 #include "field/seite.h"
 #include "game/spiellabel.h"
+#include "savegame/feldzustand.h"
 #include "shell/mainwindow.h"
 
 #include <QAction>
@@ -85,7 +86,7 @@ QByteArray zustand(const SpielLabel &label)
 {
     QByteArray codes;
     for (const Feld *f : label.brett())
-        codes += f->zustand();
+        codes += Feldzustand::code(*f);
     return codes;
 }
 
