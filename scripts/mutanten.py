@@ -4,14 +4,15 @@
 """Shows which faults the tests catch: seeded source mutants, each built and tested.
 
 Usage, from the project folder, with a configured build folder:
-    python3 scripts/mutanten.py BUILD COUNT SEED [--list]
+    python3 scripts/mutanten.py BUILD COUNT SEED [--list] [--unter FOLDER]
 
 Every mutant of src/ is listed: a comparison or arithmetic operator swapped,
 && and || exchanged, an integer constant one up or down, true and false
 exchanged, a statement deleted, an if or while condition negated. COUNT of
-them are drawn with SEED; each is written into its file, BUILD is built, and
-ctest runs there (the real-window test left out, as it depends on the
-machine's load). A mutant is killed when a test fails or runs out of time;
+them are drawn with SEED (from FOLDER alone with --unter, src/computer say);
+each is written into its file, BUILD is built, and ctest runs there. Left
+out are the real-window test, which depends on the machine's load, and the
+package's tests, which read no game code. A mutant is killed when a test fails or runs out of time;
 one that does not compile does not count. Every file is restored afterwards.
 """
 import argparse
@@ -87,7 +88,8 @@ def run(build, mutant):
         environment = dict(os.environ, QT_QPA_PLATFORM='offscreen', PUNKTFELD_DAUERLAUF_SEKUNDEN='5')
         # ctest and the tests it starts get a process group of their own, so
         # that a run out of time is ended by that group's id and nothing else.
-        ctest = subprocess.Popen(['ctest', '--timeout', '40', '-j', str(os.cpu_count()), '-E', 'tst_fenster'],
+        ctest = subprocess.Popen(['ctest', '--timeout', '40', '-j', str(os.cpu_count()), '-E',
+                                  'tst_fenster|paket_|starter_|metainfo_|reuse_'],
                                  cwd=build, env=environment, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
                                  text=True, start_new_session=True)
         try:
@@ -109,10 +111,11 @@ def main():
     parser.add_argument('count', type=int, help='how many mutants to draw')
     parser.add_argument('seed', type=int, help='the seed of the draw')
     parser.add_argument('--list', action='store_true', help='only list the mutants drawn')
+    parser.add_argument('--unter', default='src', help='the folder whose files are mutated')
     arguments = parser.parse_args()
     build, count, seed = arguments.build, arguments.count, arguments.seed
     everything = []
-    for folder, _, files in os.walk('src'):
+    for folder, _, files in os.walk(arguments.unter):
         for name in sorted(files):
             if name.endswith(('.cpp', '.h')) and name != 'main.cpp':
                 path = os.path.join(folder, name)
