@@ -5,7 +5,7 @@
 # tests need), but only those that are missing, so a second run costs nothing.
 set -euo pipefail
 
-pakete=(g++ cmake ninja-build qtbase5-dev qtbase5-dev-tools libqt5gui5 qttranslations5-l10n)
+pakete=(g++ cmake ninja-build qtbase5-dev qtbase5-dev-tools libqt5gui5 qttranslations5-l10n libqt5charts5-dev)
 if [[ "${1:-}" == test ]]; then
     pakete+=(fonts-dejavu-core xvfb xdotool imagemagick desktop-file-utils appstream clang
              libclang-rt-14-dev dpkg-dev file lintian reuse)

@@ -55,7 +55,7 @@ private slots:
         QCOMPARE(menue(fenster.menuBar()),
                  "Datei (Neues Spiel Strg+N, Spiel öffnen Strg+O, Spiel speichern Strg+S, Spiel speichern unter "
                  "Strg+Alt+S, -, Beenden Strg+Q), Bearbeiten (Rückgängig Strg+Z aus, Wiederherstellen Strg+Y aus, -, "
-                 "Tipp Strg+H), Einstellungen (Größe (Klein, Mittel, Groß), Level (6 - Meister, 5 - Stark, 4, "
+                 "Tipp Strg+H, Analyse … aus), Einstellungen (Größe (Klein, Mittel, Groß), Level (6 - Meister, 5 - Stark, 4, "
                  "3 - Mittel, 2, 1 - Schwach), "
                  "Mensch startet an)");
         QCOMPARE(Stellung::fett(fenster), QStringList({"actionKlein", "actionLevel5"}));

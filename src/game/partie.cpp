@@ -157,8 +157,10 @@ void Partie::zieheMensch(int zeile, int spalte, int richtung)
 {
     if (!menschZieht || fertig || blinker.laeuft())
         return;
-    if (zuege.verwirfWiederholung())
+    if (zuege.verwirfWiederholung()) {
         zeigeVerlauf();
+        emit wiederholungVerworfen();
+    }
     Feld *feld = spielfeld.feld(zeile, spalte);
     if (!feld || feld->istGesperrt())
         return;
@@ -221,10 +223,26 @@ void Partie::rueckgaengig()
 {
     if ((!menschZieht && !fertig) || !zuege.kannZurueck())
         return;
+    nimmZurueck(zuege.zurueck());
+}
+
+void Partie::zurueckVor(std::size_t eintrag)
+{
+    if ((!menschZieht && !fertig) || eintrag >= zuege.alle().size() || !zuege.alle()[eintrag].spieler)
+        return;
+    // A turn taken back before is put back first, as redo would.
+    while (zuege.anzahlAufDemBrett() <= eintrag && menschZieht && zuege.kannVor())
+        wiederherstellen();
+    if (eintrag < zuege.anzahlAufDemBrett())
+        nimmZurueck(zuege.zurueckBis(eintrag));
+}
+
+void Partie::nimmZurueck(const std::vector<const Zug *> &genommen)
+{
     // A refused side may still blink; it is shown as it is before the board
     // changes under it.
     blinker.beende();
-    for (const Zug *zug : zuege.zurueck()) {
+    for (const Zug *zug : genommen) {
         for (Seite *seite : zug->seiten)
             seite->nimmZurueck();
         for (Feld *feld : zug->felder)
@@ -232,6 +250,14 @@ void Partie::rueckgaengig()
     }
     setzeMenschAmZug(true);
     zeigeVerlauf();
+}
+
+bool Partie::kannAnalysieren() const
+{
+    const auto &alle = zuege.alle();
+    const auto ende = alle.begin() + static_cast<std::ptrdiff_t>(zuege.anzahlAufDemBrett());
+    return (menschZieht || fertig) && !blinker.laeuft()
+        && std::any_of(alle.begin(), ende, [](const Zug &zug) { return zug.spieler; });
 }
 
 void Partie::wiederherstellen()

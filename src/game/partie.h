@@ -45,6 +45,12 @@ public:
     void zieheMensch(int zeile, int spalte, int richtung);
     void rueckgaengig();
     void wiederherstellen();
+    // Back through the history, as undo goes, to the position before the
+    // human's turn in record `eintrag`; redo leads forward again.
+    void zurueckVor(std::size_t eintrag);
+    // Whether the history on the board holds a turn of the human's, and
+    // nobody is playing: a game can be reviewed.
+    bool kannAnalysieren() const;
 
     const Spielfeld &brett() const { return spielfeld; }
     // The grid to change directly, past the turns and the history: for
@@ -79,6 +85,8 @@ signals:
     void feldGeschlossen(bool mensch);
     void spielVorbei();
     void verlaufGeaendert(bool kannZurueck, bool kannVor);
+    // The turns that redo would have put back are gone.
+    void wiederholungVerworfen();
 
 private:
     void baueBrett(int groesse, bool zufallsform);
@@ -88,6 +96,7 @@ private:
     void merkeSeite(bool mensch, Seite *seite);
     void zieheComputer(const Computerspieler::Wahl &wahl);
     void blinkVorbei();
+    void nimmZurueck(const std::vector<const Zug *> &genommen);
 
     Malflaeche &flaeche;
     Spielfeld spielfeld;

@@ -67,6 +67,14 @@ void SpielLabel::wiederherstellen()
     spiel.wiederherstellen();
 }
 
+void SpielLabel::zurueckVor(std::size_t eintrag, int besteSeite)
+{
+    tippGeber.beende();
+    spiel.zurueckVor(eintrag);
+    if (besteSeite >= 0)
+        tippGeber.zeige(besteSeite);
+}
+
 void SpielLabel::tipp()
 {
     tippGeber.frage();

@@ -32,6 +32,9 @@ public:
     void rueckgaengig();
     void wiederherstellen();
     void tipp();
+    // Back to the position before the human's turn in that history record,
+    // and the side the Meister would have drawn there blinks.
+    void zurueckVor(std::size_t eintrag, int besteSeite);
 
     Partie &partie() { return spiel; }
     const Partie &partie() const { return spiel; }

@@ -51,6 +51,14 @@ void Tipp::frage()
     denker.denke(Brettkopie::kopiere(partie.brett()));
 }
 
+void Tipp::zeige(int seite)
+{
+    beende();
+    laeuft = true;
+    zeigeVerfuegbar();
+    antwort(Meister::Rat{seite, false, 0});
+}
+
 void Tipp::antwort(const Meister::Rat &rat)
 {
     const Computerspieler::Wahl wahl = Brettkopie::wahl(partie.brett(), rat.seite);

@@ -28,6 +28,9 @@ public:
     Tipp(const Partie &partie, Malflaeche &flaeche, QObject *parent = nullptr);
 
     void frage();
+    // Blinks a side already known, numbered as the engine numbers it,
+    // without a message.
+    void zeige(int seite);
     // Ends a hint early whenever the game moves on or the player acts: its
     // answer is dropped, the side looks as before and its message goes.
     void beende();

@@ -35,6 +35,14 @@ std::vector<const Zug *> Verlauf::zurueck()
     return genommen;
 }
 
+std::vector<const Zug *> Verlauf::zurueckBis(std::size_t anzahl)
+{
+    std::vector<const Zug *> genommen;
+    while (aufDemBrett > anzahl)
+        genommen.push_back(&zuege[--aufDemBrett]);
+    return genommen;
+}
+
 std::vector<const Zug *> Verlauf::vor()
 {
     std::vector<const Zug *> gelegt;

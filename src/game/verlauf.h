@@ -26,6 +26,9 @@ public:
     // Takes at most two records off the board and returns them, the most
     // recent first.
     std::vector<const Zug *> zurueck();
+    // Takes records off the board until `anzahl` are left on it, the most
+    // recent first.
+    std::vector<const Zug *> zurueckBis(std::size_t anzahl);
     // Puts at most two records of the redo tail back on the board and
     // returns them, the oldest first.
     std::vector<const Zug *> vor();

@@ -3,6 +3,8 @@
 
 #include "mainwindow.h"
 
+#include "analysedialog.h"
+#include "game/analyse.h"
 #include "game/spiellabel.h"
 #include "savegame/spieldatei.h"
 #include "savegame/spielstand.h"
@@ -12,6 +14,7 @@
 #include <QFileDialog>
 #include <QLayout>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QMenuBar>
 #include <QStatusBar>
 
@@ -31,9 +34,11 @@ MainWindow::MainWindow(QWidget *parent)
     tippMeldungTimer.setInterval(tippMeldungDauer);
     connect(&tippMeldungTimer, &QTimer::timeout, this, [this] { statusLabel.setText(statusText); });
     spielLabel = new SpielLabel(this);
+    analyse = new Analyse(spielLabel->partie(), this);
     // Connected before the first game, whose status line and undo and redo
     // states the window shows from the start.
     verbindeSpiel();
+    verbindeAnalyse();
     spielLabel->neuesSpiel(groesse, true);
     passeFenstergroesseAn();
     setCentralWidget(spielLabel);
@@ -56,6 +61,71 @@ void MainWindow::verbindeSpiel()
     const Tipp &tipp = spielLabel->hinweis();
     connect(&tipp, &Tipp::verfuegbarGeaendert, this, &MainWindow::setzeTippAktiv);
     connect(&tipp, &Tipp::meldung, this, &MainWindow::zeigeTippMeldung);
+}
+
+// A review runs while the window stays live. Whatever changes the game
+// drops it; a new or opened game also closes the review shown, and so does
+// a move that drops the turns a chosen row went back over.
+void MainWindow::verbindeAnalyse()
+{
+    const Partie &partie = spielLabel->partie();
+    connect(&partie, &Partie::statusGeaendert, this, &MainWindow::zeigeAnalyseAktiv);
+    connect(&partie, &Partie::verlaufGeaendert, this, [this] {
+        beendeAnalyse();
+        zeigeAnalyseAktiv();
+    });
+    const auto schliesseDialog = [this] {
+        beendeAnalyse();
+        if (analyseDialog)
+            analyseDialog->close();
+    };
+    connect(&partie, &Partie::neuesBrett, this, schliesseDialog);
+    connect(&partie, &Partie::wiederholungVerworfen, this, schliesseDialog);
+    connect(analyse, &Analyse::fortschritt, this, [this](int fertig) {
+        if (analyseFortschritt)
+            analyseFortschritt->setValue(fertig);
+    });
+    connect(analyse, &Analyse::fertig, this, [this](const Analyse::Ergebnis &ergebnis) {
+        if (analyseFortschritt)
+            analyseFortschritt->close();
+        if (analyseDialog)
+            analyseDialog->close();
+        analyseDialog = new AnalyseDialog(ergebnis, this);
+        analyseDialog->setAttribute(Qt::WA_DeleteOnClose);
+        connect(analyseDialog, &AnalyseDialog::zugGewaehlt, spielLabel, &SpielLabel::zurueckVor);
+        analyseDialog->show();
+        zeigeAnalyseAktiv();
+    });
+}
+
+void MainWindow::zeigeAnalyseAktiv()
+{
+    ui->actionAnalyse->setEnabled(spielLabel->partie().kannAnalysieren() && !analyse->laeuft());
+}
+
+void MainWindow::beendeAnalyse()
+{
+    if (!analyse->laeuft())
+        return;
+    analyse->brichAb();
+    if (analyseFortschritt)
+        analyseFortschritt->close();
+    zeigeAnalyseAktiv();
+}
+
+void MainWindow::on_actionAnalyse_triggered()
+{
+    if (analyse->laeuft() || !analyse->starte())
+        return;
+    analyseFortschritt = new QProgressDialog(tr("Analyse läuft …"), tr("Abbrechen"), 0, analyse->stellungen(), this);
+    analyseFortschritt->setAttribute(Qt::WA_DeleteOnClose);
+    analyseFortschritt->setWindowTitle(tr("Analyse"));
+    analyseFortschritt->setMinimumDuration(0);
+    analyseFortschritt->setAutoClose(false);
+    analyseFortschritt->setAutoReset(false);
+    connect(analyseFortschritt, &QProgressDialog::canceled, this, &MainWindow::beendeAnalyse);
+    analyseFortschritt->show();
+    zeigeAnalyseAktiv();
 }
 
 void MainWindow::setzeStatusText(const QString &text)

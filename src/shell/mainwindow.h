@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QLabel>
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <QTimer>
 
@@ -14,7 +15,10 @@ namespace Ui {
 class MainWindow;
 }
 
+class Analyse;
+class AnalyseDialog;
 class QAction;
+class QProgressDialog;
 class SpielLabel;
 class Spielstand;
 
@@ -63,6 +67,7 @@ private slots:
     void on_actionRueckgaengig_triggered();
     void on_actionWiederherstellen_triggered();
     void on_actionTipp_triggered();
+    void on_actionAnalyse_triggered();
     void on_actionSpiel_oeffnen_triggered();
     void on_actionSpiel_speichern_triggered();
     void on_actionSpiel_speichern_unter_triggered();
@@ -75,6 +80,9 @@ private:
     void markiereGroesse(int groesse);
     void markiereLevel(int level);
     void verbindeSpiel();
+    void verbindeAnalyse();
+    void zeigeAnalyseAktiv();
+    void beendeAnalyse();
     void warnung(const QString &text);
 
     Ui::MainWindow *ui;
@@ -86,6 +94,9 @@ private:
     QFont fettFont;
     int groesse = 0;
     QString dateiName;
+    Analyse *analyse = nullptr;
+    QPointer<QProgressDialog> analyseFortschritt;
+    QPointer<AnalyseDialog> analyseDialog;
 };
 
 #endif

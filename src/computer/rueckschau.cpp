@@ -1,0 +1,35 @@
+// SPDX-FileCopyrightText: 2026 The Punktfeld developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "rueckschau.h"
+
+#include "faustregel.h"
+
+Rueckschau::Rueckschau(std::chrono::milliseconds jeStellung)
+    : meister(jeStellung)
+{
+}
+
+std::vector<Rueckschau::Bewertung> Rueckschau::bewerte(const std::vector<Lage> &lagen, const std::atomic<bool> *abbruch,
+                                                       const std::function<void(std::size_t)> &fortschritt) const
+{
+    std::vector<Bewertung> ergebnis;
+    for (const Lage &lage : lagen) {
+        if (abbruch && abbruch->load())
+            break;
+        Bewertung bewertung;
+        // A finished game has nothing left to value.
+        if (lage.freieSeiten() > 0) {
+            const Meister::Rat rat = meister.waehle(lage, abbruch);
+            if (abbruch && abbruch->load())
+                break;
+            // Where the Meister knows no exact value, the game played out by
+            // the simple rules gives an estimate.
+            bewertung = {rat.exakt ? rat.wert : Faustregel::ausspielen(lage), rat.exakt, rat.seite};
+        }
+        ergebnis.push_back(bewertung);
+        if (fortschritt)
+            fortschritt(ergebnis.size());
+    }
+    return ergebnis;
+}

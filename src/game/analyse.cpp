@@ -1,0 +1,190 @@
+// SPDX-FileCopyrightText: 2026 The Punktfeld developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "analyse.h"
+
+#include "field/feld.h"
+#include "field/seite.h"
+#include "field/spielfeld.h"
+#include "partie.h"
+
+#include <QtConcurrent>
+
+#include <cmath>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace {
+
+// Thinking time per position: a whole small game is reviewed in a few
+// seconds, and the endgame, where the search is exact, needs less.
+constexpr auto jeStellung = std::chrono::milliseconds(150);
+
+// The engine's number of every side of the grid.
+std::unordered_map<const Seite *, int> nummern(const Spielfeld &brett)
+{
+    const Lage lage(brett.zeilenAnzahl(), brett.spaltenAnzahl());
+    std::unordered_map<const Seite *, int> ergebnis;
+    for (const Feld *feld : brett) {
+        for (int richtung = 0; richtung < Richtung::anzahl; ++richtung)
+            ergebnis.emplace(feld->seite(richtung), lage.seite(feld->zeile(), feld->spalte(), richtung));
+    }
+    return ergebnis;
+}
+
+}
+
+Analyse::Analyse(const Partie &partie, QObject *parent)
+    : QObject(parent), partie(partie), rueckschau(jeStellung)
+{
+    qRegisterMetaType<Analyse::Ergebnis>();
+    faeden.setMaxThreadCount(1);
+}
+
+Analyse::~Analyse()
+{
+    brichAb();
+    faeden.waitForDone();
+}
+
+QString Analyse::seitenname(const Spielfeld &brett, int seite)
+{
+    const Lage lage(brett.zeilenAnzahl(), brett.spaltenAnzahl());
+    int a = -1;
+    int b = -1;
+    lage.felderAn(seite, a, b);
+    const int platz = std::min(a, b) >= 0 ? std::min(a, b) : std::max(a, b);
+    const int zeile = platz / lage.spalten();
+    const int spalte = platz % lage.spalten();
+    const QString feld = QChar('A' + spalte) + QString::number(zeile + 1);
+    return feld + (seite == lage.seite(zeile, spalte, Richtung::rechts) ? tr(" rechts") : tr(" unten"));
+}
+
+bool Analyse::starte()
+{
+    brichAb();
+    const Verlauf &verlauf = partie.verlauf();
+    const auto &alle = verlauf.alle();
+    const auto ende = alle.begin() + static_cast<std::ptrdiff_t>(verlauf.anzahlAufDemBrett());
+    if (std::none_of(alle.begin(), ende, [](const Zug &zug) { return zug.spieler; }))
+        return false;
+    bereiteVor();
+
+    ++lauf;
+    abbruch = std::make_shared<std::atomic<bool>>(false);
+    waechter = new QFutureWatcher<std::vector<Rueckschau::Bewertung>>(this);
+    connect(waechter, &QFutureWatcherBase::finished, this, [this] {
+        const std::vector<Rueckschau::Bewertung> bewertungen = waechter->result();
+        waechter->deleteLater();
+        waechter = nullptr;
+        abbruch.reset();
+        auswerten(bewertungen);
+    });
+    const auto melde = [this, dieser = lauf](std::size_t fertig) {
+        QMetaObject::invokeMethod(this, [this, dieser, fertig] {
+            if (dieser == lauf && waechter)
+                emit fortschritt(static_cast<int>(fertig));
+        }, Qt::QueuedConnection);
+    };
+    // The thread gets its own copies of the positions and of the stop flag.
+    waechter->setFuture(QtConcurrent::run(&faeden, [kopien = lagen, pruefer = rueckschau, stopp = abbruch, melde] {
+        return pruefer.bewerte(kopien, stopp.get(), melde);
+    }));
+    return true;
+}
+
+void Analyse::brichAb()
+{
+    if (abbruch)
+        abbruch->store(true);
+    abbruch.reset();
+    if (waechter) {
+        waechter->disconnect(this);
+        waechter->deleteLater();
+    }
+    waechter = nullptr;
+}
+
+// The position before the first record of the history has every side drawn
+// that the records do not draw; each record's sides then follow in order.
+void Analyse::bereiteVor()
+{
+    const Spielfeld &brett = partie.brett();
+    const Verlauf &verlauf = partie.verlauf();
+    const std::unordered_map<const Seite *, int> nummer = nummern(brett);
+    std::unordered_set<const Seite *> spaeter;
+    for (std::size_t i = 0; i < verlauf.anzahlAufDemBrett(); ++i)
+        spaeter.insert(verlauf.alle()[i].seiten.begin(), verlauf.alle()[i].seiten.end());
+
+    Lage lage(brett.zeilenAnzahl(), brett.spaltenAnzahl());
+    for (const Feld *feld : brett) {
+        if (feld->istGesperrt())
+            lage.sperre(feld->zeile(), feld->spalte());
+    }
+    for (const Feld *feld : brett) {
+        for (int richtung = 0; richtung < Richtung::anzahl; ++richtung) {
+            const Seite *seite = feld->seite(richtung);
+            const int n = nummer.at(seite);
+            if (!seite->istFrei() && !spaeter.count(seite) && lage.istFrei(n))
+                lage.ziehe(n);
+        }
+    }
+
+    lagen = {lage};
+    menschZieht.clear();
+    gezogen.clear();
+    namen.assign(static_cast<std::size_t>(lage.seitenAnzahl()), QString());
+    for (const auto &[seite, n] : nummer)
+        namen[static_cast<std::size_t>(n)] = seitenname(brett, n);
+    vorsprung = {partie.punkteMensch() - partie.punkteComputer()};
+    for (std::size_t i = 0; i < verlauf.anzahlAufDemBrett(); ++i) {
+        const Zug &zug = verlauf.alle()[i];
+        gezogen.emplace_back();
+        for (const Seite *seite : zug.seiten) {
+            lage.ziehe(nummer.at(seite));
+            gezogen.back() << namen[static_cast<std::size_t>(nummer.at(seite))];
+        }
+        lagen.push_back(lage);
+        menschZieht.push_back(zug.spieler);
+        vorsprung.push_back(0);
+    }
+    menschZieht.push_back(partie.menschAmZug());
+    // The lead now, counted back through the boxes each record completed.
+    vorsprung.back() = partie.punkteMensch() - partie.punkteComputer();
+    for (std::size_t i = verlauf.anzahlAufDemBrett(); i-- > 0;) {
+        const Zug &zug = verlauf.alle()[i];
+        const int felder = static_cast<int>(zug.felder.size());
+        vorsprung[i] = vorsprung[i + 1] - (zug.spieler ? felder : -felder);
+    }
+}
+
+void Analyse::auswerten(const std::vector<Rueckschau::Bewertung> &bewertungen)
+{
+    if (bewertungen.size() != lagen.size())
+        return;
+    Ergebnis ergebnis;
+    // The human's lead at the end with best play from each position.
+    std::vector<int> ende(lagen.size());
+    for (std::size_t k = 0; k < lagen.size(); ++k) {
+        const int wert = menschZieht[k] ? bewertungen[k].wert : -bewertungen[k].wert;
+        ende[k] = vorsprung[k] + wert;
+        ergebnis.punkte.push_back({static_cast<int>(k), ende[k], bewertungen[k].exakt, false});
+    }
+    for (std::size_t k = 0; k + 1 < lagen.size(); ++k) {
+        if (!menschZieht[k])
+            continue;
+        Zugbewertung bewertung;
+        bewertung.zug = static_cast<int>(k) + 1;
+        bewertung.eintrag = k;
+        bewertung.gezogen = gezogen[k];
+        // A box that goes to the computer instead changes the lead by two.
+        bewertung.verlust = static_cast<int>(std::lround((ende[k] - ende[k + 1]) / 2.0));
+        bewertung.exakt = bewertungen[k].exakt && bewertungen[k + 1].exakt;
+        bewertung.besteSeite = bewertungen[k].besteSeite;
+        if (bewertung.verlust > 0 && bewertung.besteSeite >= 0)
+            bewertung.besser = namen[static_cast<std::size_t>(bewertung.besteSeite)];
+        ergebnis.punkte[k + 1].fehler = bewertung.verlust > 0;
+        ergebnis.zuege.push_back(bewertung);
+    }
+    emit fertig(ergebnis);
+}

@@ -1,0 +1,231 @@
+// SPDX-FileCopyrightText: 2026 The Punktfeld developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "computer/brettkopie.h"
+#include "game/analyse.h"
+#include "game/spiellabel.h"
+#include "schiedsrichter.h"
+#include "shell/analysedialog.h"
+#include "shell/mainwindow.h"
+#include "spieltreiber.h"
+#include "stellung.h"
+
+#include <QtCharts/QChartView>
+#include <QtCharts/QXYSeries>
+#include <QtTest>
+#include <QtWidgets>
+
+#include <memory>
+
+QT_CHARTS_USE_NAMESPACE
+
+namespace {
+
+// Twelve boxes owned, six each; eighteen open behind seventeen free sides,
+// the human to move.
+const char *const endspiel = R"(
++--+--+--+--+--+--+
+|H |H |C |C |H |C |
++--+--+--+--+--+--+
+|C |H |H |C |C |H |
++--+--+--+--+--+--+
+|                 |
++--+--+--+  +--+--+
+|        |  |     |
++  +--+  +  +  +  +
+|     |     |     |
++--+--+--+--+--+--+)";
+
+QTableWidget *tabelle(const AnalyseDialog &dialog)
+{
+    return dialog.findChild<QTableWidget *>("zuege");
+}
+
+QStringList spalte(const QTableWidget &tabelle, int spalte)
+{
+    QStringList texte;
+    for (int zeile = 0; zeile < tabelle.rowCount(); ++zeile)
+        texte << tabelle.item(zeile, spalte)->text();
+    return texte;
+}
+
+bool hatGruen(const SpielLabel &spiel)
+{
+    const QImage bild = Stellung::bild(spiel).convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < bild.height(); ++y) {
+        for (int x = 0; x < bild.width(); ++x) {
+            if (bild.pixel(x, y) == QColor(Qt::green).rgb())
+                return true;
+        }
+    }
+    return false;
+}
+
+}
+
+// The review of a game: the human's turns valued against best play, the
+// table, the chart, and going back to a turn.
+class TestAnalyse : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<MainWindow> fenster;
+
+    SpielLabel &spiel() const { return Stellung::spiel(*fenster); }
+    AnalyseDialog *dialog() const { return fenster->findChild<AnalyseDialog *>(); }
+
+private slots:
+    void init()
+    {
+        fenster = std::make_unique<MainWindow>();
+        Stellung::loese(*fenster, "actionLevel6");
+    }
+
+    void cleanup() { fenster.reset(); }
+
+    // A solved endgame against the Meister, the human's sides chosen by the
+    // referee: the best at every decision but those marked wrong, where the
+    // worst. Each turn's loss, worked out by the referee as the turn is
+    // played, is what the review lists, exactly; perfect turns lose 0.
+    void verluste_data()
+    {
+        QTest::addColumn<QVector<int>>("falsch");
+        QTest::newRow("perfect") << QVector<int>{};
+        QTest::newRow("first decision wrong") << QVector<int>{0};
+        QTest::newRow("second and third wrong") << QVector<int>{1, 2};
+        QTest::newRow("all wrong") << QVector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16};
+    }
+
+    void verluste()
+    {
+        QFETCH(QVector<int>, falsch);
+        Stellung::setze(spiel(), endspiel);
+        const Lage start = Brettkopie::kopiere(spiel().brett());
+        const Schiedsrichter richter(start);
+        QStringList erwartet;
+        int entscheidung = 0, vorher = 0, genommen = 0;
+        Spieltreiber::spiele(spiel(), [&] {
+            const Lage lage = Brettkopie::kopiere(spiel().brett());
+            if (genommen == 0)
+                vorher = richter.wert(lage);
+            int gewaehlt = -1, wert = 0;
+            const bool schlecht = falsch.contains(entscheidung++);
+            for (int s = 0; s < lage.seitenAnzahl(); ++s) {
+                if (!lage.istFrei(s))
+                    continue;
+                const int w = richter.zugwert(lage, s);
+                if (gewaehlt < 0 || (schlecht ? w < wert : w > wert))
+                    gewaehlt = s, wert = w;
+            }
+            Lage danach = lage;
+            const int fertig = danach.ziehe(gewaehlt);
+            genommen += fertig;
+            if (fertig == 0 || danach.offeneFelder() == 0) {
+                // (value before, less the boxes taken, plus the computer's
+                // value after) / 2: what the turn let the computer have.
+                const int computer = danach.offeneFelder() ? richter.wert(danach) : 0;
+                erwartet << QString::number((vorher - genommen + computer) / 2);
+                genommen = 0;
+            }
+            return Brettkopie::wahl(spiel().brett(), gewaehlt);
+        });
+        QVERIFY(Stellung::status(*fenster).endsWith(", fertig"));
+
+        QVERIFY(Stellung::aktiv(*fenster, "actionAnalyse"));
+        Stellung::loese(*fenster, "actionAnalyse");
+        QTRY_VERIFY(dialog());
+        QCOMPARE(spalte(*tabelle(*dialog()), 2), erwartet);
+        const int fehler = int(std::count_if(erwartet.begin(), erwartet.end(), [](const QString &v) { return v != "0"; }));
+        QCOMPARE(dialog()->findChild<QLabel *>("zusammenfassung")->text() == "Kein Fehler", fehler == 0);
+        // Turns that lost boxes stand out, and name the better side.
+        for (int zeile = 0; zeile < erwartet.size(); ++zeile) {
+            QCOMPARE(tabelle(*dialog())->item(zeile, 2)->font().bold(), erwartet[zeile] != "0");
+            QCOMPARE(tabelle(*dialog())->item(zeile, 3)->text().isEmpty(), erwartet[zeile] == "0");
+        }
+        // One point after every turn of either player, and one before them.
+        const auto *chart = dialog()->findChild<QChartView *>()->chart();
+        const auto *linie = qobject_cast<QXYSeries *>(chart->series().first());
+        QCOMPARE(linie->count(), int(spiel().partie().verlauf().alle().size()) + 1);
+    }
+
+    // Early in a game nothing is known exactly: losses are estimates, marked
+    // as such and not counted as mistakes.
+    void schaetzung()
+    {
+        Spieltreiber::spiele(spiel(), [&] { return Computerspieler().waehle(spiel().brett(), 5); }, 2);
+        Stellung::loese(*fenster, "actionAnalyse");
+        QTRY_VERIFY(dialog());
+        QVERIFY(tabelle(*dialog())->item(0, 2)->text().startsWith("≈ "));
+        QVERIFY(!tabelle(*dialog())->item(0, 2)->font().bold());
+    }
+
+    // Choosing a row puts the game where the same number of undos would, and
+    // the better side blinks green; redo leads forward again. A new game
+    // closes the review.
+    void zurueck()
+    {
+        Stellung::setze(spiel(), endspiel);
+        std::srand(3);
+        Spieltreiber::spiele(spiel(), [&] { return Computerspieler::irgendeineSeite(spiel().brett()); });
+        const QVariantList ende = {Stellung::zustand(spiel()), Stellung::status(*fenster)};
+        Stellung::loese(*fenster, "actionAnalyse");
+        QTRY_VERIFY(dialog());
+        QTableWidget *zuege = tabelle(*dialog());
+        // The last of the human's turns that undo, two turns at a time, can
+        // reach from the end.
+        const int turns = int(spiel().partie().verlauf().alle().size());
+        int zeile = zuege->rowCount() - 1;
+        while (zeile > 0 && (turns - zuege->item(zeile, 0)->text().toInt()) % 2 == 0)
+            --zeile;
+        QVERIFY((turns - zuege->item(zeile, 0)->text().toInt()) % 2 == 1);
+        zuege->setCurrentCell(zeile, 0);
+        QTest::keyClick(zuege, Qt::Key_Return);
+        QVERIFY(hatGruen(spiel()));
+        Spieltreiber::computerRunde(spiel());
+        const QVariantList gewaehlt = {Stellung::zustand(spiel()), Stellung::status(*fenster), Stellung::bild(spiel())};
+
+        while (Stellung::aktiv(*fenster, "actionWiederherstellen"))
+            Stellung::loese(*fenster, "actionWiederherstellen");
+        QCOMPARE(QVariantList({Stellung::zustand(spiel()), Stellung::status(*fenster)}), ende);
+        for (int undos = (turns - zuege->item(zeile, 0)->text().toInt() + 1) / 2; undos > 0; --undos)
+            Stellung::loese(*fenster, "actionRueckgaengig");
+        QCOMPARE(QVariantList({Stellung::zustand(spiel()), Stellung::status(*fenster), Stellung::bild(spiel())}), gewaehlt);
+
+        Stellung::loese(*fenster, "actionNeues_Spiel");
+        QTRY_VERIFY(!dialog());
+    }
+
+    // Cancelled, the review stops and leaves the game as it was; the window
+    // closes safely while a review runs.
+    void abbrechen_data()
+    {
+        QTest::addColumn<bool>("schliessen");
+        QTest::newRow("cancel") << false;
+        QTest::newRow("close the window") << true;
+    }
+
+    void abbrechen()
+    {
+        QFETCH(bool, schliessen);
+        Stellung::loese(*fenster, "actionLevel5");
+        Stellung::loese(*fenster, "actionGross");
+        Spieltreiber::spiele(spiel(), [&] { return Computerspieler().waehle(spiel().brett(), 5); }, 60);
+        const QVariantList vorher = {Stellung::zustand(spiel()), Stellung::status(*fenster), Stellung::bild(spiel())};
+        Stellung::loese(*fenster, "actionAnalyse");
+        auto *fortschritt = fenster->findChild<QProgressDialog *>();
+        QVERIFY(fortschritt);
+        QCOMPARE(fortschritt->labelText(), "Analyse läuft …");
+        QVERIFY(!Stellung::aktiv(*fenster, "actionAnalyse"));
+        if (schliessen) {
+            fenster.reset();
+            return;
+        }
+        QTest::mouseClick(fortschritt->findChild<QPushButton *>(), Qt::LeftButton);
+        QTRY_VERIFY(Stellung::aktiv(*fenster, "actionAnalyse"));
+        QCoreApplication::processEvents();
+        QVERIFY(!dialog());
+        QCOMPARE(QVariantList({Stellung::zustand(spiel()), Stellung::status(*fenster), Stellung::bild(spiel())}), vorher);
+    }
+};
+
+QTEST_MAIN(TestAnalyse)
+#include "tst_analyse.moc"
