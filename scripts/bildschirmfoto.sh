@@ -3,10 +3,17 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Takes docs/screenshot.png: the built program in a real window, with the
 # medium game in docs/screenshot.pf opened through Ctrl+O and its dialog.
-# Needs what "scripts/deps.sh test" installs, and a build in build/.
+# Then docs/analyse.png: the review of a small game lost to the Meister, as
+# bench/analyse_messung plays and reviews it in a real window.
+# Needs what "scripts/deps.sh test" and "scripts/deps.sh bench" install, and a
+# build in build/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 export QT_QPA_PLATFORM=xcb
+export CMAKE_GENERATOR=Ninja
+cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DPUNKTFELD_BENCH=ON -DBUILD_TESTING=OFF >/dev/null
+cmake --build build-bench --target analyse_messung -j "$(nproc)"
+xvfb-run -a -s "-screen 0 1280x1024x24" build-bench/bench/analyse_messung --bild docs/analyse.png
 exec xvfb-run -a -s "-screen 0 1280x1024x24" bash -euo pipefail -c '
     build/src/punktfeld &
     fenster=$(xdotool search --sync --onlyvisible --name "^Punktfeld$" | head -n 1)

@@ -133,6 +133,7 @@ void Analyse::bereiteVor()
     lagen = {lage};
     menschZieht.clear();
     gezogen.clear();
+    ersteSeite.clear();
     namen.assign(static_cast<std::size_t>(lage.seitenAnzahl()), QString());
     for (const auto &[seite, n] : nummer)
         namen[static_cast<std::size_t>(n)] = seitenname(brett, n);
@@ -140,6 +141,7 @@ void Analyse::bereiteVor()
     for (std::size_t i = 0; i < verlauf.anzahlAufDemBrett(); ++i) {
         const Zug &zug = verlauf.alle()[i];
         gezogen.emplace_back();
+        ersteSeite.push_back(nummer.at(zug.seiten.front()));
         for (const Seite *seite : zug.seiten) {
             lage.ziehe(nummer.at(seite));
             gezogen.back() << namen[static_cast<std::size_t>(nummer.at(seite))];
@@ -180,6 +182,11 @@ void Analyse::auswerten(const std::vector<Rueckschau::Bewertung> &bewertungen)
         // A box that goes to the computer instead changes the lead by two.
         bewertung.verlust = static_cast<int>(std::lround((ende[k] - ende[k + 1]) / 2.0));
         bewertung.exakt = bewertungen[k].exakt && bewertungen[k + 1].exakt;
+        // Estimates of two positions can disagree where exact values cannot:
+        // no turn gains on best play, and the Meister's own side loses
+        // nothing.
+        if (!bewertung.exakt)
+            bewertung.verlust = ersteSeite[k] == bewertungen[k].besteSeite ? 0 : std::max(0, bewertung.verlust);
         bewertung.besteSeite = bewertungen[k].besteSeite;
         if (bewertung.verlust > 0 && bewertung.besteSeite >= 0)
             bewertung.besser = namen[static_cast<std::size_t>(bewertung.besteSeite)];

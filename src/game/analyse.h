@@ -100,6 +100,7 @@ private:
     // The sides each record drew, by name: the review reads nothing of the
     // game once started.
     std::vector<QStringList> gezogen;
+    std::vector<int> ersteSeite;
     std::vector<QString> namen;
 };
 

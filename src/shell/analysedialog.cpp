@@ -23,7 +23,9 @@ namespace {
 
 constexpr int markerGroesse = 9;
 constexpr int fehlerMarkerGroesse = 15;
+const QColor punktFarbe(Qt::darkBlue);
 const QSize diagrammGroesse(460, 260);
+constexpr int tabellenHoehe = 240;
 
 bool istFehler(const Analyse::Zugbewertung &zug)
 {
@@ -91,6 +93,7 @@ QTableWidget *AnalyseDialog::tabelle(const std::vector<Analyse::Zugbewertung> &z
         }
     }
     tabelle->resizeColumnsToContents();
+    tabelle->setMinimumHeight(tabellenHoehe);
     tabelle->horizontalHeader()->setStretchLastSection(true);
     // Enter and a double-click both activate a row.
     connect(tabelle, &QTableWidget::itemActivated, this, [this](QTableWidgetItem *eintrag) {
@@ -111,7 +114,12 @@ QWidget *AnalyseDialog::diagramm(const std::vector<Analyse::Punkt> &punkte)
     fehler->setName(tr("Fehler"));
     exakt->setMarkerSize(markerGroesse);
     geschaetzt->setMarkerSize(markerGroesse);
+    // Both kinds of points in the line's colour, the estimates hollow.
+    exakt->setColor(punktFarbe);
+    exakt->setBorderColor(punktFarbe);
     geschaetzt->setBrush(Qt::white);
+    geschaetzt->setBorderColor(punktFarbe);
+    linie->setColor(punktFarbe);
     fehler->setMarkerSize(fehlerMarkerGroesse);
     fehler->setColor(Qt::red);
     fehler->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
@@ -136,6 +144,7 @@ QWidget *AnalyseDialog::diagramm(const std::vector<Analyse::Punkt> &punkte)
     y->setTitleText(tr("Kästchen"));
     y->setLabelFormat(QStringLiteral("%d"));
     y->setRange(tiefst - 1, hoechst + 1);
+    y->applyNiceNumbers();
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     for (QXYSeries *reihe : std::initializer_list<QXYSeries *>{linie, fehler, exakt, geschaetzt}) {
