@@ -9,9 +9,9 @@
 
 namespace {
 
-// The search reads the clock this seldom: often enough to stop in time,
+// The search asks the brake this seldom: often enough to stop at once,
 // rarely enough to cost nothing.
-constexpr long knotenJeUhrblick = 1024;
+constexpr long knotenJeBremsblick = 1024;
 
 // The number of the lowest set bit of a non-zero mask: the bit times a de
 // Bruijn sequence has a different pattern in its top bits for every bit.
@@ -30,9 +30,9 @@ int niedrigstesBit(std::uint64_t maske)
 
 } // namespace
 
-Endspielsuche::Endspielsuche(const Lage &lage, Uhr::time_point frist, const std::atomic<bool> *abbruch)
-    : frist(frist),
-      abbruch(abbruch)
+Endspielsuche::Endspielsuche(const Lage &lage, long knotenGrenze, const Notbremse &bremse)
+    : knotenGrenze(knotenGrenze),
+      bremse(bremse)
 {
     seitenZahl = lage.freieSeiten();
     passend = seitenZahl <= hoechstensSeiten;
@@ -67,14 +67,12 @@ Endspielsuche::Endspielsuche(const Lage &lage, Uhr::time_point frist, const std:
     tabellenMaske = tabelle.size() - 1;
 }
 
-bool Endspielsuche::zeitUm()
+bool Endspielsuche::gibtAuf()
 {
     if (abgebrochen)
         return true;
-    if (++knoten % knotenJeUhrblick == 0) {
-        if ((abbruch && abbruch->load(std::memory_order_relaxed)) || Uhr::now() >= frist)
-            abgebrochen = true;
-    }
+    if (++knoten > knotenGrenze || (knoten % knotenJeBremsblick == 0 && bremse.halt()))
+        abgebrochen = true;
     return abgebrochen;
 }
 
@@ -238,7 +236,7 @@ int Endspielsuche::suche(int alpha, int beta)
 
 int Endspielsuche::knotenWert(int alpha, int beta)
 {
-    if (zeitUm())
+    if (gibtAuf())
         return 0;
     if (offen <= alpha)
         return offen;

@@ -5,9 +5,8 @@
 #define PUNKTFELD_ENDSPIELSUCHE_H
 
 #include "lage.h"
+#include "notbremse.h"
 
-#include <atomic>
-#include <chrono>
 #include <cstdint>
 #include <limits>
 #include <vector>
@@ -20,19 +19,23 @@
 class Endspielsuche
 {
 public:
-    using Uhr = std::chrono::steady_clock;
-
     // Each free side is one bit of a mask, and the mask is the table's key.
     static constexpr int hoechstensSeiten = std::numeric_limits<std::uint64_t>::digits;
 
-    Endspielsuche(const Lage &lage, Uhr::time_point frist, const std::atomic<bool> *abbruch);
+    // The search gives up after `knotenGrenze` positions visited, so that
+    // whether it finishes depends on the position alone, or when the brake
+    // says so.
+    Endspielsuche(const Lage &lage, long knotenGrenze, const Notbremse &bremse);
 
     // The best side of the position and its value for the player to move.
-    // False when the time ran out or the search was told to stop; the
-    // results are then unset.
+    // False when the search gave up; the results are then unset.
     bool loese(int &seite, int &wert);
     // Only the value of the position, for the player to move.
     bool bewerte(int &wert);
+    // The positions visited so far.
+    long knotenZahl() const { return knoten; }
+    // The memory the table holds now.
+    std::size_t tabellenBytes() const { return tabelle.size() * sizeof(Eintrag); }
 
 private:
     struct Eintrag
@@ -62,15 +65,15 @@ private:
     void nimmZurueck(int s);
     int andererKasten(int s, int k) const { return kastenA[s] == k ? kastenB[s] : kastenA[s]; }
     int freieSeiteVon(int k) const;
-    bool zeitUm();
+    bool gibtAuf();
     std::size_t platzFuer(std::uint64_t schluessel) const;
     Eintrag &eintrag(std::uint64_t schluessel);
     void wachse();
 
     bool passend = false;
     bool abgebrochen = false;
-    Uhr::time_point frist;
-    const std::atomic<bool> *abbruch;
+    long knotenGrenze;
+    const Notbremse &bremse;
     long knoten = 0;
 
     int seitenZahl = 0;
