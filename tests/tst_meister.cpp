@@ -330,6 +330,80 @@ private slots:
         QVERIFY(geprueft > 100);
     }
 
+    void wiederholbar_data()
+    {
+        QTest::addColumn<QString>("zeichnung");
+        // Many safe sides left: compared by games played on at random.
+        QTest::newRow("Mitte, 40 frei") << R"(
++--+--+--+--+--+--+
+|                 |
++  +  +--+  +  +  +
+|        |     |  |
++--+  +  +  +  +  +
+|     |        |  |
++  +  +  +--+  +  +
+|        |        |
++  +--+  +  +  +  +
+|                 |
++--+--+--+--+--+--+)";
+        // Few enough free sides to be searched to the end.
+        QTest::newRow("spaet, 36 frei") << R"(
++--+--+--+--+--+--+
+|                 |
++  +  +--+  +--+  +
+|        |     |  |
++--+  +  +  +  +  +
+|     |        |  |
++  +  +  +--+  +  +
+|        |     |  |
++  +--+  +  +--+  +
+|        |        |
++--+--+--+--+--+--+)";
+    }
+
+    // The answer depends on the position alone: a Meister thinking while
+    // two other threads keep both cores busy answers as one thinking alone,
+    // their safety caps set far beyond any decision. With the cap set tiny,
+    // the Meister still names a free side, and calls its value exact only
+    // when it is.
+    void wiederholbar()
+    {
+        QFETCH(QString, zeichnung);
+        const Lage lage = Lagezeichnung::lage(zeichnung);
+        const Meister meister(std::chrono::hours(1));
+        const Meister::Rat allein = meister.waehle(lage);
+        std::atomic<bool> fertig{false};
+        Meister::Rat belastet;
+        {
+            // Spinning until the decision is made, and no longer than a
+            // bounded loop takes, should the decision never come.
+            constexpr unsigned long spinHoechstens = 1ul << 40;
+            std::vector<std::thread> last;
+            for (int i = 0; i < 2; ++i) {
+                last.emplace_back([&fertig] {
+                    volatile unsigned long summe = 0;
+                    for (unsigned long n = 0; n < spinHoechstens && !fertig.load(std::memory_order_relaxed); ++n)
+                        summe = summe + n;
+                });
+            }
+            belastet = meister.waehle(lage);
+            fertig = true;
+            for (std::thread &faden : last)
+                faden.join();
+        }
+        QVERIFY(allein.seite >= 0 && lage.istFrei(allein.seite));
+        QVERIFY(!allein.gekappt && !belastet.gekappt);
+        QCOMPARE(belastet.seite, allein.seite);
+        QCOMPARE(belastet.wert, allein.wert);
+        QCOMPARE(belastet.exakt, allein.exakt);
+
+        const Meister eilig(std::chrono::milliseconds(1));
+        const Meister::Rat rat = eilig.waehle(lage);
+        QVERIFY(rat.seite >= 0 && rat.seite < lage.seitenAnzahl() && lage.istFrei(rat.seite));
+        if (rat.exakt && allein.exakt)
+            QCOMPARE(rat.wert, allein.wert);
+    }
+
     // Two Meisters think at once about one position while a third, on the
     // large board, is told to stop: each keeps to its own copy and tables,
     // and the one stopped still names a free side. Run under the thread
