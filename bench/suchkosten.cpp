@@ -24,7 +24,9 @@
 // most, the factor of each median over the row before, the largest table a
 // search of the row left, and how many searches gave up at the node cap.
 //
-// Usage: suchkosten [positions per row [node cap]]
+// Usage: suchkosten [positions per row [node cap [free sides]]]; with free
+// sides given, only that row of the small board, to find where exactness
+// ends.
 namespace {
 
 using Uhr = std::chrono::steady_clock;
@@ -88,7 +90,10 @@ int main(int argc, char *argv[])
     double vorherZeit = 0;
     double vorherKnoten = 0;
     int vorherBrett = -1;
-    for (const Zeile &zeile : zeilen) {
+    std::vector<Zeile> auswahl(std::begin(zeilen), std::end(zeilen));
+    if (argc > 3)
+        auswahl = {Zeile{0, std::atoi(argv[3])}};
+    for (const Zeile &zeile : auswahl) {
         const std::vector<Lage> lagen = sammle(fenster, zeile, anzahl);
         std::vector<double> zeiten;
         std::vector<long> knoten;

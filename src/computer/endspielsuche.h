@@ -12,8 +12,10 @@
 #include <vector>
 
 // Solves a position with at most hoechstensSeiten free sides exactly:
-// alpha-beta over the sides, with a table of the positions already valued, keyed by the set of
-// free sides. Boxes that can be taken are taken at once where that can never
+// alpha-beta over the sides, with a table of the positions already valued
+// (both bounds), keyed by the set of free sides. On a board with no more
+// inner sides than that, the key is the least of the free sides' masks
+// under the board's four symmetries, so that mirror images share an entry. Boxes that can be taken are taken at once where that can never
 // be wrong; at the end of a chain or loop only "take all" and "hand over the
 // last two (four)" are tried. One object serves one decision and one thread.
 class Endspielsuche
@@ -63,6 +65,8 @@ private:
     int nehmbareKaesten() const;
     int ziehe(int s);
     void nimmZurueck(int s);
+    // The table's key for the position and the symmetry that gives it.
+    std::uint64_t schluessel(int &art) const;
     int andererKasten(int s, int k) const { return kastenA[s] == k ? kastenB[s] : kastenA[s]; }
     int freieSeiteVon(int k) const;
     bool gibtAuf();
@@ -84,12 +88,19 @@ private:
     std::vector<std::uint64_t> kastenSeiten;
     std::vector<int> frei;
     std::uint64_t freiMaske = 0;
+    // Under each symmetry: the bit of each free side among the board's inner
+    // sides, the free side of each bit, and the mask of the free sides.
+    int symmetrieZahl = 1;
+    std::uint8_t bildBit[Lage::symmetrien][hoechstensSeiten] = {};
+    std::int8_t urbild[Lage::symmetrien][hoechstensSeiten] = {};
+    std::uint64_t bild[Lage::symmetrien] = {};
     int offen = 0;
     std::vector<Eintrag> tabelle;
     std::uint64_t tabellenMaske = 0;
     std::size_t belegt = 0;
     // Most searches visit few positions: the table starts small, so that
-    // making it costs little, and grows when it fills up.
+    // making it costs little, and grows when it fills up, to 64 MiB at most;
+    // it goes with the search.
     static constexpr std::size_t ersteTabelle = std::size_t(1) << 12;
     static constexpr std::size_t groessteTabelle = std::size_t(1) << 22;
 };
