@@ -15,18 +15,22 @@ namespace {
 
 using Uhr = std::chrono::steady_clock;
 
-// Up to this many free sides a search to the end usually visits few
-// positions and rarely more than the full budget: it gets all of it. Above
-// it, it gets a short try where it often succeeds: a few more sides, or
-// when no safe side is left. Counted in positions visited: a million take
-// a fifth to a third of a second on the machine of BENCHMARKS.md.
-constexpr int volleSucheBis = 32;
+// Up to this many free sides a search to the end of a position from a game
+// on the small board visits at most 200 000 positions (BENCHMARKS.md): it
+// gets four times as many. Above it, it gets a short try where it often
+// succeeds: a few more sides, or when no safe side is left. A million
+// positions take a fifth to a third of a second on the machine of
+// BENCHMARKS.md.
+constexpr int volleSucheBis = 36;
 constexpr int versuchBis = 38;
-constexpr long volleSucheKnoten = 1000000;
-constexpr long versuchKnoten = 100000;
-// The rules of thumb compare their choices with this much work at most:
-// positions searched, sides drawn in play-outs and orders of safe sides.
-constexpr long faustArbeit = 200000;
+constexpr long volleSucheKnoten = 800000;
+constexpr long versuchKnoten = 150000;
+// The rules of thumb compare their choices with this much work at most,
+// counted in positions searched and in free sides looked at: one for each
+// of them in every position of a play-out or an order of safe sides, and
+// every free side once for each side drawn when a position is played out
+// by the simple rules.
+constexpr long faustArbeit = 400000;
 // Positions valued on the way to a decision are searched to the end up to
 // this many free sides, and estimated by playing them out above.
 constexpr int bewerteExaktBis = 26;
@@ -72,7 +76,7 @@ int schaetze(const Lage &lage, const Kontext &k)
         if (geloest)
             return wert;
     }
-    k.verbrauche(lage.freieSeiten());
+    k.verbrauche(long(lage.freieSeiten()) * lage.freieSeiten());
     return Faustregel::ausspielen(lage);
 }
 
@@ -122,7 +126,7 @@ int wertMitFang(Lage lage, const Kontext &k)
 int sichereSuche(Lage &lage, const Kontext &k, int alpha, int beta, int &zug)
 {
     zug = -1;
-    k.verbrauche(1);
+    k.verbrauche(lage.freieSeiten());
     const std::vector<int> sicher = Faustregel::sichereSeiten(lage);
     if (sicher.empty() || k.erschoepft())
         return schaetze(lage, k);
@@ -189,7 +193,7 @@ int probespiel(Lage lage, std::uint64_t &zufall, const Kontext &k)
         const std::vector<int> sicher = Faustregel::sichereSeiten(lage);
         if (sicher.empty() || lage.freieSeiten() <= probespielBis)
             return bilanz + vorzeichen * schaetze(lage, k);
-        k.verbrauche(1);
+        k.verbrauche(lage.freieSeiten());
         lage.ziehe(sicher[static_cast<std::size_t>(zufallUnter(zufall, static_cast<int>(sicher.size())))]);
         vorzeichen = -vorzeichen;
     }
