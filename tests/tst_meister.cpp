@@ -134,6 +134,25 @@ int seite(const Lage &lage, const QString &text)
     return lage.seite(feld.at(0).toInt(), feld.at(1).toInt(), richtung);
 }
 
+
+// The side in place of `seite` once the board is turned over: its columns
+// mirrored, its rows or both.
+int spiegelbild(const Lage &lage, int seite, bool spalten, bool zeilen)
+{
+    for (int r = 0; r < lage.zeilen(); ++r) {
+        for (int c = 0; c < lage.spalten(); ++c) {
+            for (int richtung = 0; richtung < Richtung::anzahl; ++richtung) {
+                if (lage.seite(r, c, richtung) != seite)
+                    continue;
+                const bool quer = richtung == Richtung::links || richtung == Richtung::rechts;
+                const bool umkehren = quer ? spalten : zeilen;
+                return lage.seite(zeilen ? lage.zeilen() - 1 - r : r, spalten ? lage.spalten() - 1 - c : c,
+                                  umkehren ? Richtung::gegenueber(richtung) : richtung);
+            }
+        }
+    }
+    return -1;
+}
 }
 
 // The strongest computer player: exact play where the referee can value
@@ -328,6 +347,43 @@ private slots:
             }
         }
         QVERIFY(geprueft > 100);
+    }
+
+    // Positions that are their own mirror image, where the search's table
+    // meets a position and its images: the Meister's exact value is the
+    // referee's, and the same for the image under every symmetry.
+    void spiegelbilder()
+    {
+        for (int saat = 1; saat <= 24; ++saat) {
+            std::srand(unsigned(saat));
+            const bool spalten = saat % 3 != 1;
+            const bool zeilen = saat % 3 != 2;
+            Lage lage(5, 6);
+            while (lage.freieSeiten() > 16) {
+                int s = 0;
+                do {
+                    s = std::rand() % lage.seitenAnzahl();
+                } while (!lage.istFrei(s));
+                lage.ziehe(s);
+                const int bild = spiegelbild(lage, s, spalten, zeilen);
+                if (lage.istFrei(bild))
+                    lage.ziehe(bild);
+            }
+            const Schiedsrichter richter(lage);
+            const Meister meister(std::chrono::seconds(30));
+            for (int art = 0; art < 4; ++art) {
+                Lage gedreht(5, 6);
+                for (int s = 0; s < lage.seitenAnzahl(); ++s) {
+                    const int bild = spiegelbild(lage, s, art & 1, art & 2);
+                    if (!lage.istFrei(s) && gedreht.istFrei(bild))
+                        gedreht.ziehe(bild);
+                }
+                const Meister::Rat rat = meister.waehle(gedreht);
+                const QString wo = QString("seed %1, image %2:\n%3").arg(saat).arg(art).arg(Lagezeichnung::zeichnung(gedreht));
+                QVERIFY2(rat.exakt, qPrintable(wo));
+                QVERIFY2(rat.wert == richter.wert(lage), qPrintable(wo));
+            }
+        }
     }
 
     void wiederholbar_data()
