@@ -15,7 +15,7 @@
 // It decides in this order, the first step that applies giving the side:
 // 1. Exact search: with few free sides, or none of them safe, and no more
 //    than Endspielsuche takes, the position is searched to its end (all the
-//    time to think for the fewest sides, a short try above). Its side comes
+//    work it may do for the fewest sides, a short try above). Its side comes
 //    with the exact value.
 // Otherwise the rules of thumb of Faustregel choose, with a budget of work:
 // 2. Captures: a box that can be taken is taken, unless handing the last two
