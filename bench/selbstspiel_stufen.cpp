@@ -26,10 +26,13 @@
 // computer's own choice of a side; the openers alternate. Game i of every
 // pair is seeded with i + 1, so a run repeats exactly and every pair meets
 // the same shapes. The Meister (level 6) plays level 5 only, in games of
-// its own, and the time of each of its decisions is taken.
+// its own, and the time of each of its decisions is taken, with how often
+// its safety cap on the clock cut one short.
 //
 // Usage: selbstspiel_stufen [games per pair on the small, medium and large
-// board [games of the Meister on the small, medium and large board]]
+// board [games of the Meister on the small, medium and large board]]; an
+// even number of games each, so that both open equally often, and 0 to
+// leave a table out.
 namespace {
 
 struct Ergebnis
@@ -67,15 +70,15 @@ void drucke(const char *titel, const Ergebnis (&ergebnisse)[7][7])
 }
 
 // The time of every decision, in milliseconds: median, 99th percentile and
-// the longest.
-void druckeZeiten(const char *brett, std::vector<double> zeiten)
+// the longest; and the decisions the safety cap cut short.
+void druckeZeiten(const char *brett, std::vector<double> zeiten, int gekappt)
 {
     if (zeiten.empty())
         return;
     std::sort(zeiten.begin(), zeiten.end());
     const auto anteil = [&](double p) { return zeiten[static_cast<std::size_t>(p * double(zeiten.size() - 1))]; };
-    std::printf("| %s | %zu | %.2f ms | %.1f ms | %.1f ms |\n", brett, zeiten.size(), anteil(0.5), anteil(0.99),
-                zeiten.back());
+    std::printf("| %s | %zu | %.2f ms | %.1f ms | %.1f ms | %d |\n", brett, zeiten.size(), anteil(0.5), anteil(0.99),
+                zeiten.back(), gekappt);
 }
 
 int differenz(const SpielLabel &spiel)
@@ -95,7 +98,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     int anzahl[6] = {1000, 200, 60, 1000, 200, 100};
     for (int g = 0; g < 6 && g + 1 < argc; ++g)
-        anzahl[g] = std::max(2, std::atoi(argv[g + 1]) / 2 * 2);
+        anzahl[g] = std::max(0, std::atoi(argv[g + 1]) / 2 * 2);
 
     const char *const namen[3] = {"Small board (6 × 5)", "Medium board (13 × 11, random shape)",
                                   "Large board (22 × 15, random shape)"};
@@ -105,6 +108,7 @@ int main(int argc, char *argv[])
     const Meister meister;
     Ergebnis alle[7][7];
     std::vector<double> zeiten[3];
+    int gekappt[3] = {};
     for (int g = 0; g < 3; ++g) {
         Ergebnis hier[7][7];
         for (int a = 5; a >= 1; --a) {
@@ -130,6 +134,7 @@ int main(int argc, char *argv[])
                 const auto anfang = std::chrono::steady_clock::now();
                 const Meister::Rat rat = meister.waehle(lage);
                 zeiten[g].push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - anfang).count());
+                gekappt[g] += rat.gekappt;
                 return Brettkopie::wahl(spiel.brett(), rat.seite);
             });
             hier[6][5].zaehle(differenz(spiel));
@@ -139,10 +144,10 @@ int main(int argc, char *argv[])
     }
     drucke("All three boards together", alle);
 
-    std::printf("\n### The Meister's decisions against level 5\n\n| board | decisions | median | 99th percentile | longest |\n"
-                "|---|---:|---:|---:|---:|\n");
+    std::printf("\n### The Meister's decisions against level 5\n\n| board | decisions | median | 99th percentile | longest | "
+                "safety cap reached |\n|---|---:|---:|---:|---:|---:|\n");
     const char *const bretter[3] = {"small", "medium", "large"};
     for (int g = 0; g < 3; ++g)
-        druckeZeiten(bretter[g], zeiten[g]);
+        druckeZeiten(bretter[g], zeiten[g], gekappt[g]);
     return 0;
 }

@@ -9,9 +9,9 @@
 
 namespace {
 
-// The search reads the clock this seldom: often enough to stop in time,
+// The search asks the brake this seldom: often enough to stop at once,
 // rarely enough to cost nothing.
-constexpr long knotenJeUhrblick = 1024;
+constexpr long knotenJeBremsblick = 1024;
 
 // The number of the lowest set bit of a non-zero mask: the bit times a de
 // Bruijn sequence has a different pattern in its top bits for every bit.
@@ -30,9 +30,9 @@ int niedrigstesBit(std::uint64_t maske)
 
 } // namespace
 
-Endspielsuche::Endspielsuche(const Lage &lage, Uhr::time_point frist, const std::atomic<bool> *abbruch)
-    : frist(frist),
-      abbruch(abbruch)
+Endspielsuche::Endspielsuche(const Lage &lage, long knotenGrenze, const Notbremse &bremse)
+    : knotenGrenze(knotenGrenze),
+      bremse(bremse)
 {
     seitenZahl = lage.freieSeiten();
     passend = seitenZahl <= hoechstensSeiten;
@@ -63,25 +63,56 @@ Endspielsuche::Endspielsuche(const Lage &lage, Uhr::time_point frist, const std:
         freiMaske |= std::uint64_t(1) << i;
     }
     offen = lage.offeneFelder();
+    std::vector<int> innen(static_cast<std::size_t>(lage.seitenAnzahl()), -1);
+    int innenZahl = 0;
+    for (int s = 0; s < lage.seitenAnzahl(); ++s) {
+        int a = -1;
+        int b = -1;
+        lage.felderAn(s, a, b);
+        if (a >= 0 && b >= 0)
+            innen[static_cast<std::size_t>(s)] = innenZahl++;
+    }
+    symmetrieZahl = innenZahl <= hoechstensSeiten ? Lage::symmetrien : 1;
+    for (int art = 0; art < symmetrieZahl; ++art) {
+        for (int i = 0; i < seitenZahl; ++i) {
+            const int s = lageSeite[static_cast<std::size_t>(i)];
+            const int bit = symmetrieZahl > 1 ? innen[static_cast<std::size_t>(lage.gespiegelt(s, art))] : i;
+            bildBit[art][i] = static_cast<std::uint8_t>(bit);
+            urbild[art][bit] = static_cast<std::int8_t>(i);
+            bild[art] |= std::uint64_t(1) << bit;
+        }
+    }
     tabelle.assign(ersteTabelle, Eintrag());
     tabellenMaske = tabelle.size() - 1;
 }
 
-bool Endspielsuche::zeitUm()
+bool Endspielsuche::gibtAuf()
 {
     if (abgebrochen)
         return true;
-    if (++knoten % knotenJeUhrblick == 0) {
-        if ((abbruch && abbruch->load(std::memory_order_relaxed)) || Uhr::now() >= frist)
-            abgebrochen = true;
-    }
+    if (++knoten > knotenGrenze || (knoten % knotenJeBremsblick == 0 && bremse.halt()))
+        abgebrochen = true;
     return abgebrochen;
+}
+
+std::uint64_t Endspielsuche::schluessel(int &art) const
+{
+    art = 0;
+    for (int g = 1; g < symmetrieZahl; ++g) {
+        if (bild[g] < bild[art])
+            art = g;
+    }
+    return bild[art];
 }
 
 std::size_t Endspielsuche::platzFuer(std::uint64_t schluessel) const
 {
-    std::uint64_t h = schluessel * 0x9E3779B97F4A7C15ull;
-    h ^= h >> 29;
+    // The low bits of a product depend on the key's low bits alone: the
+    // high half is folded down before and after, so that every free side
+    // moves the place.
+    std::uint64_t h = schluessel ^ (schluessel >> 32);
+    h *= 0x9E3779B97F4A7C15ull;
+    h ^= h >> 32;
     return static_cast<std::size_t>(h & tabellenMaske);
 }
 
@@ -109,6 +140,8 @@ void Endspielsuche::wachse()
 int Endspielsuche::ziehe(int s)
 {
     freiMaske &= ~(std::uint64_t(1) << s);
+    for (int art = 0; art < symmetrieZahl; ++art)
+        bild[art] &= ~(std::uint64_t(1) << bildBit[art][s]);
     int fertig = 0;
     if (--frei[static_cast<std::size_t>(kastenA[s])] == 0)
         ++fertig;
@@ -121,6 +154,8 @@ int Endspielsuche::ziehe(int s)
 void Endspielsuche::nimmZurueck(int s)
 {
     freiMaske |= std::uint64_t(1) << s;
+    for (int art = 0; art < symmetrieZahl; ++art)
+        bild[art] |= std::uint64_t(1) << bildBit[art][s];
     if (frei[static_cast<std::size_t>(kastenA[s])]++ == 0)
         ++offen;
     if (frei[static_cast<std::size_t>(kastenB[s])]++ == 0)
@@ -238,15 +273,17 @@ int Endspielsuche::suche(int alpha, int beta)
 
 int Endspielsuche::knotenWert(int alpha, int beta)
 {
-    if (zeitUm())
+    if (gibtAuf())
         return 0;
     if (offen <= alpha)
         return offen;
     if (-offen >= beta)
         return -offen;
-    Eintrag &e = eintrag(freiMaske);
+    int art = 0;
+    const std::uint64_t schluessel = this->schluessel(art);
+    Eintrag &e = eintrag(schluessel);
     int tabellenZug = -1;
-    if (e.schluessel == freiMaske) {
+    if (e.schluessel == schluessel) {
         if (e.unten >= beta)
             return e.unten;
         if (e.oben <= alpha)
@@ -255,7 +292,7 @@ int Endspielsuche::knotenWert(int alpha, int beta)
             return e.unten;
         alpha = std::max(alpha, static_cast<int>(e.unten));
         beta = std::min(beta, static_cast<int>(e.oben));
-        tabellenZug = e.zug;
+        tabellenZug = e.zug >= 0 ? urbild[art][e.zug] : -1;
     }
     const int alphaVorher = alpha;
     int zuege[hoechstensSeiten];
@@ -281,11 +318,11 @@ int Endspielsuche::knotenWert(int alpha, int beta)
     }
     if (belegt * 4 > tabelle.size() * 3 && tabelle.size() < groessteTabelle)
         wachse();
-    Eintrag &ziel = eintrag(freiMaske);
+    Eintrag &ziel = eintrag(schluessel);
     if (ziel.schluessel == 0)
         ++belegt;
-    if (ziel.schluessel != freiMaske) {
-        ziel.schluessel = freiMaske;
+    if (ziel.schluessel != schluessel) {
+        ziel.schluessel = schluessel;
         ziel.unten = static_cast<std::int16_t>(-offen);
         ziel.oben = static_cast<std::int16_t>(offen);
     }
@@ -295,7 +332,7 @@ int Endspielsuche::knotenWert(int alpha, int beta)
         ziel.unten = static_cast<std::int16_t>(std::max<int>(ziel.unten, bester));
     else
         ziel.unten = ziel.oben = static_cast<std::int16_t>(bester);
-    ziel.zug = static_cast<std::int8_t>(besterZug);
+    ziel.zug = static_cast<std::int8_t>(besterZug >= 0 ? bildBit[art][besterZug] : -1);
     return bester;
 }
 

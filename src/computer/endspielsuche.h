@@ -5,34 +5,39 @@
 #define PUNKTFELD_ENDSPIELSUCHE_H
 
 #include "lage.h"
+#include "notbremse.h"
 
-#include <atomic>
-#include <chrono>
 #include <cstdint>
 #include <limits>
 #include <vector>
 
 // Solves a position with at most hoechstensSeiten free sides exactly:
-// alpha-beta over the sides, with a table of the positions already valued, keyed by the set of
-// free sides. Boxes that can be taken are taken at once where that can never
+// alpha-beta over the sides, with a table of the positions already valued
+// (both bounds), keyed by the set of free sides. On a board with no more
+// inner sides than that, the key is the least of the free sides' masks
+// under the board's four symmetries, so that mirror images share an entry. Boxes that can be taken are taken at once where that can never
 // be wrong; at the end of a chain or loop only "take all" and "hand over the
 // last two (four)" are tried. One object serves one decision and one thread.
 class Endspielsuche
 {
 public:
-    using Uhr = std::chrono::steady_clock;
-
     // Each free side is one bit of a mask, and the mask is the table's key.
     static constexpr int hoechstensSeiten = std::numeric_limits<std::uint64_t>::digits;
 
-    Endspielsuche(const Lage &lage, Uhr::time_point frist, const std::atomic<bool> *abbruch);
+    // The search gives up after `knotenGrenze` positions visited, so that
+    // whether it finishes depends on the position alone, or when the brake
+    // says so.
+    Endspielsuche(const Lage &lage, long knotenGrenze, const Notbremse &bremse);
 
     // The best side of the position and its value for the player to move.
-    // False when the time ran out or the search was told to stop; the
-    // results are then unset.
+    // False when the search gave up; the results are then unset.
     bool loese(int &seite, int &wert);
     // Only the value of the position, for the player to move.
     bool bewerte(int &wert);
+    // The positions visited so far.
+    long knotenZahl() const { return knoten; }
+    // The memory the table holds now.
+    std::size_t tabellenBytes() const { return tabelle.size() * sizeof(Eintrag); }
 
 private:
     struct Eintrag
@@ -60,17 +65,19 @@ private:
     int nehmbareKaesten() const;
     int ziehe(int s);
     void nimmZurueck(int s);
+    // The table's key for the position and the symmetry that gives it.
+    std::uint64_t schluessel(int &art) const;
     int andererKasten(int s, int k) const { return kastenA[s] == k ? kastenB[s] : kastenA[s]; }
     int freieSeiteVon(int k) const;
-    bool zeitUm();
+    bool gibtAuf();
     std::size_t platzFuer(std::uint64_t schluessel) const;
     Eintrag &eintrag(std::uint64_t schluessel);
     void wachse();
 
     bool passend = false;
     bool abgebrochen = false;
-    Uhr::time_point frist;
-    const std::atomic<bool> *abbruch;
+    long knotenGrenze;
+    const Notbremse &bremse;
     long knoten = 0;
 
     int seitenZahl = 0;
@@ -81,12 +88,19 @@ private:
     std::vector<std::uint64_t> kastenSeiten;
     std::vector<int> frei;
     std::uint64_t freiMaske = 0;
+    // Under each symmetry: the bit of each free side among the board's inner
+    // sides, the free side of each bit, and the mask of the free sides.
+    int symmetrieZahl = 1;
+    std::uint8_t bildBit[Lage::symmetrien][hoechstensSeiten] = {};
+    std::int8_t urbild[Lage::symmetrien][hoechstensSeiten] = {};
+    std::uint64_t bild[Lage::symmetrien] = {};
     int offen = 0;
     std::vector<Eintrag> tabelle;
     std::uint64_t tabellenMaske = 0;
     std::size_t belegt = 0;
     // Most searches visit few positions: the table starts small, so that
-    // making it costs little, and grows when it fills up.
+    // making it costs little, and grows when it fills up, to 64 MiB at most;
+    // it goes with the search.
     static constexpr std::size_t ersteTabelle = std::size_t(1) << 12;
     static constexpr std::size_t groessteTabelle = std::size_t(1) << 22;
 };

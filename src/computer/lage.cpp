@@ -48,6 +48,26 @@ int Lage::nachbar(int zeile, int spalte, int richtung) const
     return z * spaltenAnzahl + s;
 }
 
+int Lage::gespiegelt(int seite, int art) const
+{
+    int erstes = -1;
+    int zweites = -1;
+    felderAn(seite, erstes, zweites);
+    const int platz = erstes >= 0 ? erstes : zweites;
+    const int zeile = platz / spaltenAnzahl;
+    const int spalte = platz % spaltenAnzahl;
+    int richtung = Richtung::oben;
+    while (this->seite(zeile, spalte, richtung) != seite)
+        ++richtung;
+    const bool spaltenGespiegelt = art & 1;
+    const bool zeilenGespiegelt = art & 2;
+    const bool waagrecht = richtung == Richtung::oben || richtung == Richtung::unten;
+    if ((waagrecht && zeilenGespiegelt) || (!waagrecht && spaltenGespiegelt))
+        richtung = Richtung::gegenueber(richtung);
+    return this->seite(zeilenGespiegelt ? zeilenAnzahl - 1 - zeile : zeile,
+                       spaltenGespiegelt ? spaltenAnzahl - 1 - spalte : spalte, richtung);
+}
+
 void Lage::felderAn(int seite, int &erstes, int &zweites) const
 {
     const int waagrecht = (zeilenAnzahl + 1) * spaltenAnzahl;

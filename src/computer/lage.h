@@ -35,6 +35,12 @@ public:
     int nachbar(int zeile, int spalte, int richtung) const;
     // The one or two boxes a side belongs to, as places; -1 for none.
     void felderAn(int seite, int &erstes, int &zweites) const;
+    // The board's symmetries, numbered by two bits: 1 mirrors the columns,
+    // 2 the rows; 0 leaves the board as it is.
+    static constexpr int symmetrien = 4;
+    // The side that symmetry `art` moves `seite` to, holes left out of the
+    // account.
+    int gespiegelt(int seite, int art) const;
 
     // Takes the box out of play and closes its sides.
     void sperre(int zeile, int spalte);

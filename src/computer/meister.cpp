@@ -5,6 +5,7 @@
 
 #include "endspielsuche.h"
 #include "faustregel.h"
+#include "notbremse.h"
 #include "wertgrenze.h"
 
 #include <algorithm>
@@ -14,13 +15,22 @@ namespace {
 
 using Uhr = std::chrono::steady_clock;
 
-// Up to this many free sides a search to the end usually takes a few
-// milliseconds and at most a fraction of the time to think: it gets all of
-// it. Above it, it gets a short try where it often succeeds: a few more
-// sides, or when no safe side is left.
-constexpr int volleSucheBis = 32;
+// Up to this many free sides a search to the end of a position from a game
+// on the small board visits at most 200 000 positions (BENCHMARKS.md): it
+// gets four times as many. Above it, it gets a short try where it often
+// succeeds: a few more sides, or when no safe side is left. A million
+// positions take a fifth to a third of a second on the machine of
+// BENCHMARKS.md.
+constexpr int volleSucheBis = 36;
 constexpr int versuchBis = 38;
-constexpr auto kurzerVersuch = std::chrono::milliseconds(30);
+constexpr long volleSucheKnoten = 800000;
+constexpr long versuchKnoten = 150000;
+// The rules of thumb compare their choices with this much work at most,
+// counted in positions searched and in free sides looked at: one for each
+// of them in every position of a play-out or an order of safe sides, and
+// every free side once for each side drawn when a position is played out
+// by the simple rules.
+constexpr long faustArbeit = 400000;
 // Positions valued on the way to a decision are searched to the end up to
 // this many free sides, and estimated by playing them out above.
 constexpr int bewerteExaktBis = 26;
@@ -32,9 +42,6 @@ constexpr int sichereSucheBis = 8;
 // left, where a search values the position to its end.
 constexpr int probespielBis = 22;
 constexpr int probespiele = 24;
-constexpr auto probespielZeit = std::chrono::milliseconds(60);
-// The rules of thumb compare their choices for at most this long.
-constexpr auto faustZeit = std::chrono::milliseconds(60);
 // Trying every order of the loops is cheap only for a few of them.
 constexpr std::size_t ringeHoechstens = 7;
 // Each round of play-outs starts its generator this far from the last one's:
@@ -44,15 +51,14 @@ constexpr std::uint64_t saatSchritt = 7919u;
 constexpr std::uint64_t fnvAnfang = 1469598103934665603ull;
 constexpr std::uint64_t fnvFaktor = 1099511628211ull;
 
+// The work the rules of thumb have left, shared by all their comparisons.
 struct Kontext
 {
-    Uhr::time_point frist;
-    const std::atomic<bool> *abbruch;
+    long *arbeit;
+    const Notbremse &bremse;
 
-    bool zeitUm() const
-    {
-        return (abbruch && abbruch->load(std::memory_order_relaxed)) || Uhr::now() >= frist;
-    }
+    bool erschoepft() const { return *arbeit <= 0 || bremse.halt(); }
+    void verbrauche(long menge) const { *arbeit -= menge; }
 };
 
 // The value of a position in which nothing can be taken, for the player to
@@ -62,12 +68,15 @@ int schaetze(const Lage &lage, const Kontext &k)
     std::vector<int> ringe;
     if (Faustregel::nurRinge(lage, ringe) && ringe.size() <= ringeHoechstens)
         return Faustregel::ringWert(ringe);
-    if (lage.freieSeiten() <= bewerteExaktBis) {
-        Endspielsuche suche(lage, k.frist, k.abbruch);
+    if (lage.freieSeiten() <= bewerteExaktBis && !k.erschoepft()) {
+        Endspielsuche suche(lage, *k.arbeit, k.bremse);
         int wert = 0;
-        if (suche.bewerte(wert))
+        const bool geloest = suche.bewerte(wert);
+        k.verbrauche(suche.knotenZahl());
+        if (geloest)
             return wert;
     }
+    k.verbrauche(long(lage.freieSeiten()) * lage.freieSeiten());
     return Faustregel::ausspielen(lage);
 }
 
@@ -117,8 +126,9 @@ int wertMitFang(Lage lage, const Kontext &k)
 int sichereSuche(Lage &lage, const Kontext &k, int alpha, int beta, int &zug)
 {
     zug = -1;
+    k.verbrauche(lage.freieSeiten());
     const std::vector<int> sicher = Faustregel::sichereSeiten(lage);
-    if (sicher.empty() || k.zeitUm())
+    if (sicher.empty() || k.erschoepft())
         return schaetze(lage, k);
     int bester = -Wertgrenze::unendlich;
     for (int s : sicher) {
@@ -131,7 +141,7 @@ int sichereSuche(Lage &lage, const Kontext &k, int alpha, int beta, int &zug)
             zug = s;
         }
         alpha = std::max(alpha, v);
-        if (alpha >= beta || k.zeitUm())
+        if (alpha >= beta || k.erschoepft())
             break;
     }
     return bester;
@@ -139,7 +149,7 @@ int sichereSuche(Lage &lage, const Kontext &k, int alpha, int beta, int &zug)
 
 int loonyZug(const Lage &lage, const Kontext &k)
 {
-    // Shortest first: when the time runs out, the shortest have been valued.
+    // Shortest first: when the work runs out, the shortest have been valued.
     int bester = -Wertgrenze::unendlich;
     int zug = Faustregel::kuerzesteOeffnung(lage);
     for (const int s : Faustregel::oeffnungsArten(lage)) {
@@ -150,7 +160,7 @@ int loonyZug(const Lage &lage, const Kontext &k)
             bester = v;
             zug = s;
         }
-        if (k.zeitUm())
+        if (k.erschoepft())
             break;
     }
     return zug;
@@ -183,6 +193,7 @@ int probespiel(Lage lage, std::uint64_t &zufall, const Kontext &k)
         const std::vector<int> sicher = Faustregel::sichereSeiten(lage);
         if (sicher.empty() || lage.freieSeiten() <= probespielBis)
             return bilanz + vorzeichen * schaetze(lage, k);
+        k.verbrauche(lage.freieSeiten());
         lage.ziehe(sicher[static_cast<std::size_t>(zufallUnter(zufall, static_cast<int>(sicher.size())))]);
         vorzeichen = -vorzeichen;
     }
@@ -198,7 +209,6 @@ std::uint64_t fingerabdruck(const Lage &lage)
 
 int probespielZug(const Lage &lage, const std::vector<int> &sicher, const Kontext &k)
 {
-    const Kontext kurz{std::min(k.frist, Uhr::now() + probespielZeit), k.abbruch};
     std::vector<long> summe(sicher.size(), 0);
     const std::uint64_t saat = fingerabdruck(lage);
     int runden = 0;
@@ -210,10 +220,10 @@ int probespielZug(const Lage &lage, const std::vector<int> &sicher, const Kontex
             std::uint64_t zufall = (saat + static_cast<std::uint64_t>(runden) * saatSchritt) | 1u;
             Lage danach = lage;
             danach.ziehe(sicher[i]);
-            runde[i] = -probespiel(danach, zufall, kurz);
+            runde[i] = -probespiel(danach, zufall, k);
         }
-        // A round cut short by the time would favour the sides it reached.
-        if (kurz.zeitUm() && runden > 0)
+        // A round cut short would favour the sides it reached.
+        if (k.erschoepft() && runden > 0)
             break;
         for (std::size_t i = 0; i < sicher.size(); ++i)
             summe[i] += runde[i];
@@ -248,8 +258,8 @@ int faustZug(const Lage &lage, const Kontext &k)
 
 } // namespace
 
-Meister::Meister(std::chrono::milliseconds bedenkzeit)
-    : bedenkzeit(bedenkzeit)
+Meister::Meister(std::chrono::milliseconds sicherheitsFrist)
+    : sicherheitsFrist(sicherheitsFrist)
 {
 }
 
@@ -260,18 +270,17 @@ Meister::Rat Meister::waehle(const Lage &lage, const std::atomic<bool> *abbruch)
         rat.exakt = true;
         return rat;
     }
-    const Uhr::time_point start = Uhr::now();
-    const Kontext kontext{start + bedenkzeit, abbruch};
+    const Notbremse bremse(Uhr::now() + sicherheitsFrist, abbruch);
     const bool versuchen = lage.freieSeiten() <= versuchBis || Faustregel::sichereSeiten(lage).empty();
     if (versuchen && lage.freieSeiten() <= Endspielsuche::hoechstensSeiten) {
-        const Uhr::time_point frist =
-            lage.freieSeiten() <= volleSucheBis ? kontext.frist : std::min(kontext.frist, start + kurzerVersuch);
-        Endspielsuche suche(lage, frist, abbruch);
+        Endspielsuche suche(lage, lage.freieSeiten() <= volleSucheBis ? volleSucheKnoten : versuchKnoten, bremse);
         if (suche.loese(rat.seite, rat.wert)) {
             rat.exakt = true;
             return rat;
         }
     }
-    rat.seite = faustZug(lage, Kontext{std::min(kontext.frist, Uhr::now() + faustZeit), abbruch});
+    long arbeit = faustArbeit;
+    rat.seite = faustZug(lage, Kontext{&arbeit, bremse});
+    rat.gekappt = bremse.kappeErreicht();
     return rat;
 }

@@ -15,16 +15,16 @@
 // It decides in this order, the first step that applies giving the side:
 // 1. Exact search: with few free sides, or none of them safe, and no more
 //    than Endspielsuche takes, the position is searched to its end (all the
-//    time to think for the fewest sides, a short try above). Its side comes
+//    work it may do for the fewest sides, a short try above). Its side comes
 //    with the exact value.
-// Otherwise the rules of thumb of Faustregel choose, for a short time:
+// Otherwise the rules of thumb of Faustregel choose, with a budget of work:
 // 2. Captures: a box that can be taken is taken, unless handing the last two
 //    (four) boxes over is worth more, the rest valued by a search or a
 //    play-out.
 // 3. Loony endgames: with no safe side left, each way of giving boxes away,
 //    fewest boxes first, is valued by what the opponent can make of it.
 // 4. The last safe sides: with only a few left, every order of drawing them
-//    is searched, when time is left to start.
+//    is searched, when work is left to start.
 // 5. Play-outs: while the search could finish the game later on, the safe
 //    sides are compared by games played on from them at random.
 // 6. The long-chain rule: on a larger board, a safe side that leaves the
@@ -45,16 +45,22 @@ public:
         // With best play from both sides: the open boxes the player to move
         // still gets, less those the opponent gets.
         int wert = 0;
+        // True when the safety cap on the clock cut the decision short, so
+        // that another machine may answer otherwise.
+        bool gekappt = false;
     };
 
-    // The time one decision may take at most; a search that runs out of it,
-    // or is told to stop, plays the best side it has found.
-    explicit Meister(std::chrono::milliseconds bedenkzeit = std::chrono::milliseconds(400));
+    // Every limit of a decision is a count of work (positions searched,
+    // games played out), so the same position always gets the same answer;
+    // the counts keep a decision far below its thinking time here. The
+    // clock is only a safety cap for slower machines: a decision that
+    // reaches it, or is told to stop, plays the best side it has found.
+    explicit Meister(std::chrono::milliseconds sicherheitsFrist = std::chrono::milliseconds(2000));
 
     Rat waehle(const Lage &lage, const std::atomic<bool> *abbruch = nullptr) const;
 
 private:
-    std::chrono::milliseconds bedenkzeit;
+    std::chrono::milliseconds sicherheitsFrist;
 };
 
 #endif

@@ -16,9 +16,9 @@
 
 namespace {
 
-// Thinking time per position: a whole small game is reviewed in a few
-// seconds, and the endgame, where the search is exact, needs less.
-constexpr auto jeStellung = std::chrono::milliseconds(150);
+// The Meister's work on a position is bounded by counts; on a slow machine
+// this caps each position's time as well.
+constexpr auto jeStellung = std::chrono::milliseconds(400);
 
 // The engine's number of every side of the grid.
 std::unordered_map<const Seite *, int> nummern(const Spielfeld &brett)
