@@ -21,21 +21,6 @@ QT_CHARTS_USE_NAMESPACE
 
 namespace {
 
-// Twelve boxes owned, six each; eighteen open behind seventeen free sides,
-// the human to move.
-const char *const endspiel = R"(
-+--+--+--+--+--+--+
-|H |H |C |C |H |C |
-+--+--+--+--+--+--+
-|C |H |H |C |C |H |
-+--+--+--+--+--+--+
-|                 |
-+--+--+--+  +--+--+
-|        |  |     |
-+  +--+  +  +  +  +
-|     |     |     |
-+--+--+--+--+--+--+)";
-
 QTableWidget *tabelle(const AnalyseDialog &dialog)
 {
     return dialog.findChild<QTableWidget *>("zuege");
@@ -47,18 +32,6 @@ QStringList spalte(const QTableWidget &tabelle, int spalte)
     for (int zeile = 0; zeile < tabelle.rowCount(); ++zeile)
         texte << tabelle.item(zeile, spalte)->text();
     return texte;
-}
-
-bool hatGruen(const SpielLabel &spiel)
-{
-    const QImage bild = Stellung::bild(spiel).convertToFormat(QImage::Format_RGB32);
-    for (int y = 0; y < bild.height(); ++y) {
-        for (int x = 0; x < bild.width(); ++x) {
-            if (bild.pixel(x, y) == QColor(Qt::green).rgb())
-                return true;
-        }
-    }
-    return false;
 }
 
 }
@@ -98,7 +71,7 @@ private slots:
     void verluste()
     {
         QFETCH(QVector<int>, falsch);
-        Stellung::setze(spiel(), endspiel);
+        Stellung::setze(spiel(), Stellung::endspiel);
         const Lage start = Brettkopie::kopiere(spiel().brett());
         const Schiedsrichter richter(start);
         QStringList erwartet;
@@ -163,7 +136,7 @@ private slots:
     // closes the review.
     void zurueck()
     {
-        Stellung::setze(spiel(), endspiel);
+        Stellung::setze(spiel(), Stellung::endspiel);
         std::srand(3);
         Spieltreiber::spiele(spiel(), [&] { return Computerspieler::irgendeineSeite(spiel().brett()); });
         const QVariantList ende = {Stellung::zustand(spiel()), Stellung::status(*fenster)};
@@ -179,7 +152,7 @@ private slots:
         QVERIFY((turns - zuege->item(zeile, 0)->text().toInt()) % 2 == 1);
         zuege->setCurrentCell(zeile, 0);
         QTest::keyClick(zuege, Qt::Key_Return);
-        QVERIFY(hatGruen(spiel()));
+        QVERIFY(Stellung::hatGruen(spiel()));
         Spieltreiber::computerRunde(spiel());
         const QVariantList gewaehlt = {Stellung::zustand(spiel()), Stellung::status(*fenster), Stellung::bild(spiel())};
 

@@ -17,20 +17,6 @@
 
 namespace {
 
-// Twelve boxes owned, six each; eighteen open behind seventeen free sides.
-const char *const endspiel = R"(
-+--+--+--+--+--+--+
-|H |H |C |C |H |C |
-+--+--+--+--+--+--+
-|C |H |H |C |C |H |
-+--+--+--+--+--+--+
-|                 |
-+--+--+--+  +--+--+
-|        |  |     |
-+  +--+  +  +  +  +
-|     |     |     |
-+--+--+--+--+--+--+)";
-
 // One free side each, so that the hint has no other choice: one that ends
 // at the frame, one in line with a hole's gray edge, and one between two
 // drawn sides in line with it. Owners' symbols lie around all three.
@@ -102,18 +88,6 @@ QPoint mitte(const Lage &lage, int seite)
     return {};
 }
 
-bool hatGruen(const SpielLabel &spiel)
-{
-    const QImage bild = Stellung::bild(spiel).convertToFormat(QImage::Format_RGB32);
-    for (int y = 0; y < bild.height(); ++y) {
-        for (int x = 0; x < bild.width(); ++x) {
-            if (bild.pixel(x, y) == QColor(Qt::green).rgb())
-                return true;
-        }
-    }
-    return false;
-}
-
 }
 
 // "Tipp": the Meister's side for the human blinks green, and where the
@@ -131,7 +105,7 @@ private slots:
     void hinweis_data()
     {
         QTest::addColumn<QString>("zeichnung");
-        QTest::newRow("endgame, solved") << endspiel;
+        QTest::newRow("endgame, solved") << Stellung::endspiel;
         QTest::newRow("opening") << "";
     }
 
@@ -267,14 +241,14 @@ private slots:
 
         Stellung::loese(*fenster, "actionTipp");
         if (gezeigt)
-            QTRY_VERIFY(hatGruen(spiel));
+            QTRY_VERIFY(Stellung::hatGruen(spiel));
         if (aktion == "schliessen") {
             fenster.reset();
             return;
         }
         if (aktion == "druecken") {
             Stellung::druecke(spiel, Stellung::druckpunkt(4, 5, 0));
-            QVERIFY(!hatGruen(spiel));
+            QVERIFY(!Stellung::hatGruen(spiel));
             QVERIFY(Stellung::zustand(spiel) != vorher);
             QCOMPARE(Stellung::status(*fenster), status.left(status.indexOf(", du bist dran")));
             return;
@@ -283,11 +257,11 @@ private slots:
             QVERIFY(fenster->ladeDatei(datei));
         else
             Stellung::loese(*fenster, aktion);
-        QVERIFY(!hatGruen(spiel));
+        QVERIFY(!Stellung::hatGruen(spiel));
         QVERIFY(!Stellung::status(*fenster).startsWith("Tipp"));
         QVERIFY(Stellung::aktiv(*fenster, "actionTipp"));
         QTRY_VERIFY(!Spieltreiber::laeuft(spiel));
-        QVERIFY(!hatGruen(spiel));
+        QVERIFY(!Stellung::hatGruen(spiel));
     }
 };
 

@@ -27,6 +27,31 @@ QChar zeichen(const QStringList &zeilen, int zeile, int spalte)
 
 }
 
+const char *const endspiel = R"(
++--+--+--+--+--+--+
+|H |H |C |C |H |C |
++--+--+--+--+--+--+
+|C |H |H |C |C |H |
++--+--+--+--+--+--+
+|                 |
++--+--+--+  +--+--+
+|        |  |     |
++  +--+  +  +  +  +
+|     |     |     |
++--+--+--+--+--+--+)";
+
+bool hatGruen(const SpielLabel &label)
+{
+    const QImage gezeigt = bild(label).convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < gezeigt.height(); ++y) {
+        for (int x = 0; x < gezeigt.width(); ++x) {
+            if (gezeigt.pixel(x, y) == QColor(Qt::green).rgb())
+                return true;
+        }
+    }
+    return false;
+}
+
 QStringList fett(const MainWindow &fenster)
 {
     QStringList namen;

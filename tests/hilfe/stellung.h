@@ -44,9 +44,14 @@ void setze(SpielLabel &label, const QString &zeichnung);
 // The state code of every box, row by row, as a saved game holds them.
 QByteArray zustand(const SpielLabel &label);
 
+// Twelve boxes owned, six each; eighteen open behind seventeen free sides.
+extern const char *const endspiel;
+
 // What the board widget shows.
 inline QImage bild(const SpielLabel &label) { return label.pixmap(Qt::ReturnByValue).toImage(); }
 inline QColor pixel(const SpielLabel &label, int x, int y) { return bild(label).pixelColor(x, y); }
+// Whether a hint's green shows anywhere on the board.
+bool hatGruen(const SpielLabel &label);
 
 // A press position inside box (zeile, spalte) that picks its side in the
 // given direction: 0 top, 1 right, 2 bottom, 3 left.
