@@ -190,7 +190,8 @@ void Analyse::auswerten(const std::vector<Rueckschau::Bewertung> &bewertungen)
         bewertung.besteSeite = bewertungen[k].besteSeite;
         if (bewertung.verlust > 0 && bewertung.besteSeite >= 0)
             bewertung.besser = namen[static_cast<std::size_t>(bewertung.besteSeite)];
-        ergebnis.punkte[k + 1].fehler = bewertung.verlust > 0;
+        // Only losses known for certain count as mistakes.
+        ergebnis.punkte[k + 1].fehler = bewertung.exakt && bewertung.verlust > 0;
         ergebnis.zuege.push_back(bewertung);
     }
     emit fertig(ergebnis);
