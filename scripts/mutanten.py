@@ -4,13 +4,14 @@
 """Shows which faults the tests catch: seeded source mutants, each built and tested.
 
 Usage, from the project folder, with a configured build folder:
-    python3 scripts/mutanten.py BUILD COUNT SEED [--list] [--unter FOLDER]
+    python3 scripts/mutanten.py BUILD COUNT SEED [--list] [--unter FOLDER] [--ab N]
 
 Every mutant of src/ is listed: a comparison or arithmetic operator swapped,
 && and || exchanged, an integer constant one up or down, true and false
 exchanged, a statement deleted, an if or while condition negated. COUNT of
 them are drawn with SEED (from FOLDER alone with --unter, src/computer say);
-each is written into its file, BUILD is built, and ctest runs there. Left
+each is written into its file, BUILD is built, and ctest runs there; --ab N
+goes on with the Nth of the same draw after an interrupted run. Left
 out are the real-window test, which depends on the machine's load, and the
 package's tests, which read no game code. A mutant is killed when a test fails or runs out of time;
 one that does not compile does not count. Every file is restored afterwards.
@@ -112,6 +113,7 @@ def main():
     parser.add_argument('seed', type=int, help='the seed of the draw')
     parser.add_argument('--list', action='store_true', help='only list the mutants drawn')
     parser.add_argument('--unter', default='src', help='the folder whose files are mutated')
+    parser.add_argument('--ab', type=int, default=0, help='the first mutant of the draw to run')
     arguments = parser.parse_args()
     build, count, seed = arguments.build, arguments.count, arguments.seed
     everything = []
@@ -126,6 +128,8 @@ def main():
     print('%d mutants in all, %d drawn with seed %d' % (len(everything), len(chosen), seed), flush=True)
     tally = {'killed': 0, 'survived': 0, 'invalid': 0}
     for index, mutant in enumerate(chosen):
+        if index < arguments.ab:
+            continue
         if arguments.list:
             print(index, mutant)
             continue
