@@ -45,7 +45,11 @@ void setze(SpielLabel &label, const QString &zeichnung);
 QByteArray zustand(const SpielLabel &label);
 
 // What the board widget shows.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+inline QImage bild(const SpielLabel &label) { return label.pixmap().toImage(); }
+#else
 inline QImage bild(const SpielLabel &label) { return label.pixmap(Qt::ReturnByValue).toImage(); }
+#endif
 inline QColor pixel(const SpielLabel &label, int x, int y) { return bild(label).pixelColor(x, y); }
 
 // A press position inside box (zeile, spalte) that picks its side in the
