@@ -3,17 +3,24 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Takes docs/screenshot.png: the built program in a real window, with the
 # medium game in docs/screenshot.pf opened through Ctrl+O and its dialog.
+# With "en" the program runs under an English locale and the picture is
+# docs/screenshot_en.png.
 # Needs what "scripts/deps.sh test" installs, and a build in build/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-export QT_QPA_PLATFORM=xcb
+export QT_QPA_PLATFORM=xcb LC_ALL= LC_MESSAGES=
+if [[ "${1:-}" == en ]]; then
+    export LANG=en_US.UTF-8 LANGUAGE=en TITEL="^Open Game$" BILD=docs/screenshot_en.png
+else
+    export LANG=de_DE.UTF-8 LANGUAGE= TITEL="^Spiel .*ffnen$" BILD=docs/screenshot.png
+fi
 exec xvfb-run -a -s "-screen 0 1280x1024x24" bash -euo pipefail -c '
     build/src/punktfeld &
     fenster=$(xdotool search --sync --onlyvisible --name "^Punktfeld$" | head -n 1)
     xdotool windowfocus --sync "$fenster" key ctrl+o
-    xdotool search --sync --onlyvisible --name "Spiel öffnen" >/dev/null
+    xdotool search --sync --onlyvisible --name "$TITEL" >/dev/null
     xdotool type --delay 2 "$PWD/docs/screenshot.pf"
     xdotool key Return
     sleep 1
-    import -window "$fenster" docs/screenshot.png
+    import -window "$fenster" "$BILD"
     kill %1'
