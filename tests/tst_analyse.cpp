@@ -17,7 +17,10 @@
 
 #include <memory>
 
+// Qt 5 keeps the charts in a namespace of their own.
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
 QT_CHARTS_USE_NAMESPACE
+#endif
 
 namespace {
 

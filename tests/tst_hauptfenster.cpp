@@ -32,14 +32,18 @@ class TestHauptfenster : public QObject
 {
     Q_OBJECT
     QTemporaryDir ordner;
+    // With PUNKTFELD_SPRACHE=en the window speaks English, as for a player
+    // whose system prefers English.
+    const bool englisch = qEnvironmentVariable("PUNKTFELD_SPRACHE") == "en";
 
 private slots:
     // Qt's own texts in German, as the game loads them; without the
-    // catalogue nothing is loaded and they stay English.
+    // catalogue nothing is loaded and they stay English. In English the
+    // game's catalogue comes from the resources.
     void initTestCase()
     {
         QVERIFY(!ladeQtUebersetzung(*qApp, ordner.path()));
-        QVERIFY(ladeQtUebersetzung(*qApp, QLibraryInfo::location(QLibraryInfo::TranslationsPath)));
+        QVERIFY(ladeUebersetzungen(*qApp, englisch ? "en" : "de"));
     }
 
     // The window at start; then each size gets a new board that the window
@@ -47,21 +51,26 @@ private slots:
     // status line the board allows, which shows whole; the picture stays at
     // the top left. Choosing the size on the board already does nothing.
     // "Neues Spiel" cuts new holes. The status bar has no size grip, as the
-    // window cannot be resized.
+    // window cannot be resized. All of it in either language.
     void groesse()
     {
         MainWindow fenster;
         fenster.show();
         QCOMPARE(menue(fenster.menuBar()),
-                 "Datei (Neues Spiel Strg+N, Spiel öffnen Strg+O, Spiel speichern Strg+S, Spiel speichern unter "
-                 "Strg+Alt+S, -, Beenden Strg+Q), Bearbeiten (Rückgängig Strg+Z aus, Wiederherstellen Strg+Y aus, -, "
-                 "Tipp Strg+H, Analyse … aus), Einstellungen (Größe (Klein, Mittel, Groß), Level (6 - Meister, 5 - Stark, 4, "
-                 "3 - Mittel, 2, 1 - Schwach), "
-                 "Mensch startet an)");
+                 englisch ? "File (New Game Ctrl+N, Open Game Ctrl+O, Save Game Ctrl+S, Save Game As Ctrl+Alt+S, -, "
+                            "Quit Ctrl+Q), Edit (Undo Ctrl+Z aus, Redo Ctrl+Y aus, -, Hint Ctrl+H, Analysis … aus), Settings "
+                            "(Size (Small, Medium, Large), Level (6 - Master, 5 - Strong, 4, 3 - Medium, 2, 1 - Weak), "
+                            "Human Starts an)"
+                          : "Datei (Neues Spiel Strg+N, Spiel öffnen Strg+O, Spiel speichern Strg+S, Spiel speichern "
+                            "unter Strg+Alt+S, -, Beenden Strg+Q), Bearbeiten (Rückgängig Strg+Z aus, Wiederherstellen "
+                            "Strg+Y aus, -, Tipp Strg+H, Analyse … aus), Einstellungen (Größe (Klein, Mittel, Groß), Level (6 - "
+                            "Meister, 5 - Stark, 4, 3 - Mittel, 2, 1 - Schwach), Mensch startet an)");
+        const QString statusMuster = englisch ? "Human: %1, Computer: %1, your turn" : "Mensch: %1, Computer: %1, du bist dran";
+        const QString tippMuster = englisch ? "Hint: %1 of %1 boxes for you" : "Tipp: noch %1 von %1 Kästchen für dich";
         QCOMPARE(Stellung::fett(fenster), QStringList({"actionKlein", "actionLevel5"}));
         QCOMPARE(fenster.windowTitle(), "Punktfeld");
         QCOMPARE(fenster.windowIcon().pixmap(32).toImage(), QIcon(":/icons/board.ico").pixmap(32).toImage());
-        QCOMPARE(Stellung::status(fenster), "Mensch: 0, Computer: 0, du bist dran");
+        QCOMPARE(Stellung::status(fenster), statusMuster.arg(0));
         SpielLabel &spiel = Stellung::spiel(fenster);
         QLabel *zeile = fenster.statusBar()->findChild<QLabel *>();
         QVERIFY(!fenster.statusBar()->isSizeGripEnabled());
@@ -72,7 +81,7 @@ private slots:
             QCOMPARE(Stellung::fett(fenster), QStringList({aktionen[groesse], "actionLevel5"}));
             QVERIFY(!Stellung::aktiv(fenster, "actionRueckgaengig"));
             const QSize bild = QSize(spiel.brett().spaltenAnzahl(), spiel.brett().zeilenAnzahl()) * 40 + QSize(3, 4);
-            QCOMPARE(spiel.pixmap(Qt::ReturnByValue).size(), bild);
+            QCOMPARE(Stellung::bild(spiel).size(), bild);
             QTRY_COMPARE(spiel.height(), bild.height());
             QCOMPARE(spiel.grab().toImage().pixelColor(1, 20), QColor(Qt::black));
             // Every status line and hint the board allows shows whole, and
@@ -81,13 +90,13 @@ private slots:
             int breitesteZeile = 0;
             for (char ziffer = '0'; ziffer <= '9'; ++ziffer) {
                 const QString zahl(groesse ? 3 : 2, ziffer);
-                const QString tipp = QString("Tipp: noch %1 von %1 Kästchen für dich").arg(zahl);
+                const QString tipp = tippMuster.arg(zahl);
                 QCOMPARE(Tipp::meldungstext(zahl, zahl), tipp);
                 fenster.zeigeTippMeldung(tipp);
                 QTRY_VERIFY(zeile->width() >= zeile->sizeHint().width());
                 QVERIFY(zeile->geometry().right() < fenster.width());
                 QCOMPARE(zeile->text(), tipp);
-                fenster.setzeStatusText(QString("Mensch: %1, Computer: %1, du bist dran").arg(zahl));
+                fenster.setzeStatusText(statusMuster.arg(zahl));
                 QCOMPARE(zeile->text(), tipp);
                 fenster.zeigeTippMeldung(QString());
                 QTRY_VERIFY(zeile->width() >= zeile->sizeHint().width());

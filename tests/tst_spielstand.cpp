@@ -44,7 +44,7 @@ class TestSpielstand : public QObject
     QTemporaryDir ordner;
 
 private slots:
-    void initTestCase() { ladeQtUebersetzung(*qApp, QLibraryInfo::location(QLibraryInfo::TranslationsPath)); }
+    void initTestCase() { ladeQtUebersetzung(*qApp, qtUebersetzungsOrdner()); }
 
     void oeffnen_data()
     {

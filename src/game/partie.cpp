@@ -125,11 +125,11 @@ QString Partie::statuszeile() const
 
 QString Partie::statuszeile(const QString &mensch, const QString &computer, bool spielVorbei, bool menschZieht)
 {
-    QString text = QStringLiteral("Mensch: ") + mensch + QStringLiteral(", Computer: ") + computer;
+    QString text = tr("Mensch: %1, Computer: %2").arg(mensch, computer);
     if (spielVorbei)
-        text += QStringLiteral(", fertig");
+        text += tr(", fertig");
     else if (menschZieht)
-        text += QStringLiteral(", du bist dran");
+        text += tr(", du bist dran");
     return text;
 }
 

@@ -85,8 +85,13 @@ void SpielLabel::mousePressEvent(QMouseEvent *event)
     tippGeber.beende();
     if (event->button() != Qt::LeftButton)
         return;
-    const int x = event->x() - Geometrie::ursprungX;
-    const int y = event->y() - Geometrie::ursprungY;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    const QPoint punkt = event->position().toPoint();
+#else
+    const QPoint punkt = event->pos();
+#endif
+    const int x = punkt.x() - Geometrie::ursprungX;
+    const int y = punkt.y() - Geometrie::ursprungY;
     const int spalte = x / feldKante;
     const int zeile = y / feldKante;
     // The last two pixel columns and rows of the picture lie beyond the

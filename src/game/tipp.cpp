@@ -39,7 +39,7 @@ void Tipp::zeigeVerfuegbar()
 
 QString Tipp::meldungstext(const QString &bekommt, const QString &offen)
 {
-    return QStringLiteral("Tipp: noch ") + bekommt + QStringLiteral(" von ") + offen + QStringLiteral(" Kästchen für dich");
+    return tr("Tipp: noch %1 von %2 Kästchen für dich").arg(bekommt, offen);
 }
 
 void Tipp::frage()

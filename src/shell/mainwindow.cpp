@@ -327,19 +327,17 @@ void MainWindow::on_actionSpiel_speichern_unter_triggered()
 void MainWindow::speichern(bool speichernUnter)
 {
     if (speichernUnter || dateiName.isEmpty()) {
-        QString titel = QStringLiteral("Spiel speichern");
-        if (speichernUnter)
-            titel += QStringLiteral(" unter ...");
+        const QString titel = speichernUnter ? tr("Spiel speichern unter ...") : tr("Spiel speichern");
         const QString start = dateiName.isEmpty() ? QDir::homePath() : dateiName;
         dateiName = QFileDialog::getSaveFileName(this, titel, start, dateiFilter);
         if (dateiName.isEmpty())
             return;
     }
     if (!schreibeDatei(dateiName)) {
-        warnung(QStringLiteral("Die Datei kann nicht gespeichert werden."));
+        warnung(tr("Die Datei kann nicht gespeichert werden."));
         return;
     }
-    zeigeMeldung(QStringLiteral("Datei gespeichert"));
+    zeigeMeldung(tr("Datei gespeichert"));
 }
 
 bool MainWindow::schreibeDatei(const QString &name) const
@@ -351,13 +349,13 @@ bool MainWindow::schreibeDatei(const QString &name) const
 void MainWindow::oeffnen()
 {
     const QString start = dateiName.isEmpty() ? QDir::homePath() : dateiName;
-    const QString name = QFileDialog::getOpenFileName(this, QStringLiteral("Spiel öffnen"), start, dateiFilter);
+    const QString name = QFileDialog::getOpenFileName(this, tr("Spiel öffnen"), start, dateiFilter);
     if (name.isEmpty()) {
         dateiName.clear();
         return;
     }
     if (!ladeDatei(name))
-        warnung(QStringLiteral("Die Datei kann nicht geöffnet werden."));
+        warnung(tr("Die Datei kann nicht geöffnet werden."));
 }
 
 // The menus show the saved game's size and level, and the game is built
@@ -377,7 +375,7 @@ bool MainWindow::ladeDatei(const QString &name)
 
 void MainWindow::warnung(const QString &text)
 {
-    QMessageBox::warning(this, QStringLiteral("Fehler"), text, QMessageBox::Ok);
+    QMessageBox::warning(this, tr("Fehler"), text, QMessageBox::Ok);
 }
 
 void MainWindow::on_actionMensch_startet_toggled(bool menschStarted)

@@ -80,6 +80,20 @@ private slots:
         QCOMPARE(spalte, QString(f, '.') + QString(2 * f, 'x') + QString(f, '.'));
     }
 
+    // The program speaks the language the system prefers, which the run
+    // names in PUNKTFELD_SPRACHE: the title of its open dialog shows it.
+    void sprache()
+    {
+        const QString sprache = qEnvironmentVariable("PUNKTFELD_SPRACHE");
+        if (sprache.isEmpty())
+            QSKIP("This run does not say which language it expects");
+        fuehreAus("xdotool", {"windowfocus", "--sync", fenster, "key", "ctrl+o"});
+        // Any umlaut in the pattern would depend on xdotool's own locale.
+        const QString titel = sprache == "en" ? "^Open Game$" : "^Spiel .*ffnen$";
+        QTRY_VERIFY_WITH_TIMEOUT(!fuehreAus("xdotool", {"search", "--onlyvisible", "--name", titel}).isEmpty(), 5000);
+        fuehreAus("xdotool", {"key", "Escape"});
+    }
+
     void strgQBeendetDasProgramm()
     {
         fuehreAus("xdotool", {"windowfocus", "--sync", fenster, "key", "ctrl+q"});

@@ -48,7 +48,11 @@ QByteArray zustand(const SpielLabel &label);
 extern const char *const endspiel;
 
 // What the board widget shows.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+inline QImage bild(const SpielLabel &label) { return label.pixmap().toImage(); }
+#else
 inline QImage bild(const SpielLabel &label) { return label.pixmap(Qt::ReturnByValue).toImage(); }
+#endif
 inline QColor pixel(const SpielLabel &label, int x, int y) { return bild(label).pixelColor(x, y); }
 // Whether a hint's green shows anywhere on the board.
 bool hatGruen(const SpielLabel &label);

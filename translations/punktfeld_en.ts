@@ -1,0 +1,177 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Punktfeld</source>
+        <translation>Punktfeld</translation>
+    </message>
+    <message>
+        <source>Datei</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Bearbeiten</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Einstellungen</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Größe</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Beenden</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Ctrl+Q</source>
+        <translation>Ctrl+Q</translation>
+    </message>
+    <message>
+        <source>Neues Spiel</source>
+        <translation>New Game</translation>
+    </message>
+    <message>
+        <source>Ctrl+N</source>
+        <translation>Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Rückgängig</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z</source>
+        <translation>Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>Wiederherstellen</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Ctrl+Y</source>
+        <translation>Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>Tipp</source>
+        <translation>Hint</translation>
+    </message>
+    <message>
+        <source>Ctrl+H</source>
+        <translation>Ctrl+H</translation>
+    </message>
+    <message>
+        <source>Klein</source>
+        <translation>Small</translation>
+    </message>
+    <message>
+        <source>Mittel</source>
+        <translation>Medium</translation>
+    </message>
+    <message>
+        <source>Groß</source>
+        <translation>Large</translation>
+    </message>
+    <message>
+        <source>6 - Meister</source>
+        <translation>6 - Master</translation>
+    </message>
+    <message>
+        <source>5 - Stark</source>
+        <translation>5 - Strong</translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>3 - Mittel</source>
+        <translation>3 - Medium</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>1 - Schwach</source>
+        <translation>1 - Weak</translation>
+    </message>
+    <message>
+        <source>Spiel öffnen</source>
+        <translation>Open Game</translation>
+    </message>
+    <message>
+        <source>Ctrl+O</source>
+        <translation>Ctrl+O</translation>
+    </message>
+    <message>
+        <source>Spiel speichern</source>
+        <translation>Save Game</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Spiel speichern unter</source>
+        <translation>Save Game As</translation>
+    </message>
+    <message>
+        <source>Ctrl+Alt+S</source>
+        <translation>Ctrl+Alt+S</translation>
+    </message>
+    <message>
+        <source>Mensch startet</source>
+        <translation>Human Starts</translation>
+    </message>
+    <message>
+        <source>Spiel speichern unter ...</source>
+        <translation>Save Game As ...</translation>
+    </message>
+    <message>
+        <source>Die Datei kann nicht gespeichert werden.</source>
+        <translation>The file cannot be saved.</translation>
+    </message>
+    <message>
+        <source>Datei gespeichert</source>
+        <translation>Game saved</translation>
+    </message>
+    <message>
+        <source>Die Datei kann nicht geöffnet werden.</source>
+        <translation>The file cannot be opened.</translation>
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>Partie</name>
+    <message>
+        <source>Mensch: %1, Computer: %2</source>
+        <translation>Human: %1, Computer: %2</translation>
+    </message>
+    <message>
+        <source>, fertig</source>
+        <translation>, game over</translation>
+    </message>
+    <message>
+        <source>, du bist dran</source>
+        <translation>, your turn</translation>
+    </message>
+</context>
+<context>
+    <name>Tipp</name>
+    <message>
+        <source>Tipp: noch %1 von %2 Kästchen für dich</source>
+        <translation>Hint: %1 of %2 boxes for you</translation>
+    </message>
+</context>
+</TS>
