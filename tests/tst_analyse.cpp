@@ -7,6 +7,7 @@
 #include "schiedsrichter.h"
 #include "shell/analysedialog.h"
 #include "shell/mainwindow.h"
+#include "shell/qtuebersetzung.h"
 #include "spieltreiber.h"
 #include "stellung.h"
 
@@ -45,11 +46,16 @@ class TestAnalyse : public QObject
 {
     Q_OBJECT
     std::unique_ptr<MainWindow> fenster;
+    // With PUNKTFELD_SPRACHE=en the review speaks English.
+    const bool englisch = qEnvironmentVariable("PUNKTFELD_SPRACHE") == "en";
+    QString text(const char *deutsch, const char *english) const { return englisch ? english : deutsch; }
 
     SpielLabel &spiel() const { return Stellung::spiel(*fenster); }
     AnalyseDialog *dialog() const { return fenster->findChild<AnalyseDialog *>(); }
 
 private slots:
+    void initTestCase() { QVERIFY(ladeUebersetzungen(*qApp, englisch ? "en" : "de")); }
+
     void init()
     {
         fenster = std::make_unique<MainWindow>();
@@ -104,14 +110,22 @@ private slots:
             }
             return Brettkopie::wahl(spiel().brett(), gewaehlt);
         });
-        QVERIFY(Stellung::status(*fenster).endsWith(", fertig"));
+        QVERIFY(Stellung::status(*fenster).endsWith(text(", fertig", ", game over")));
 
         QVERIFY(Stellung::aktiv(*fenster, "actionAnalyse"));
         Stellung::loese(*fenster, "actionAnalyse");
         QTRY_VERIFY(dialog());
         QCOMPARE(spalte(*tabelle(*dialog()), 2), erwartet);
-        const int fehler = int(std::count_if(erwartet.begin(), erwartet.end(), [](const QString &v) { return v != "0"; }));
-        QCOMPARE(dialog()->findChild<QLabel *>("zusammenfassung")->text() == "Kein Fehler", fehler == 0);
+        QCOMPARE(tabelle(*dialog())->horizontalHeaderItem(3)->text(), text("Besser", "Better"));
+        int fehler = 0, kaestchen = 0;
+        for (const QString &verlust : erwartet)
+            fehler += verlust != "0", kaestchen += verlust.toInt();
+        const QString summe = englisch ? QString("%1 mistake%2, %3 box%4 in all").arg(fehler).arg(fehler == 1 ? "" : "s")
+                                              .arg(kaestchen).arg(kaestchen == 1 ? "" : "es")
+                                        : QString("%1 Fehler, zusammen %2 Kästchen").arg(fehler).arg(kaestchen);
+        QCOMPARE(dialog()->findChild<QLabel *>("zusammenfassung")->text(), fehler ? summe : text("Kein Fehler", "No mistakes"));
+        const QRegularExpression seite(text("^[A-E][1-4] (oben|rechts|unten|links)", "^[A-E][1-4] (top|right|bottom|left)"));
+        QVERIFY(seite.match(tabelle(*dialog())->item(0, 1)->text()).hasMatch());
         // Turns that lost boxes stand out, and name the better side.
         for (int zeile = 0; zeile < erwartet.size(); ++zeile) {
             QCOMPARE(tabelle(*dialog())->item(zeile, 2)->font().bold(), erwartet[zeile] != "0");
@@ -132,6 +146,33 @@ private slots:
         QTRY_VERIFY(dialog());
         QVERIFY(tabelle(*dialog())->item(0, 2)->text().startsWith("≈ "));
         QVERIFY(!tabelle(*dialog())->item(0, 2)->font().bold());
+    }
+
+    // Every side is named by a box it belongs to, the box left of it or
+    // above it where there is one; at the left and top frame the box beside
+    // it.
+    void seitenname_data()
+    {
+        QTest::addColumn<int>("zeile");
+        QTest::addColumn<int>("spalte");
+        QTest::addColumn<int>("richtung");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("left frame") << 1 << 0 << int(Richtung::links) << "A2 links";
+        QTest::newRow("top frame") << 0 << 2 << int(Richtung::oben) << "C1 oben";
+        QTest::newRow("between two in a row") << 0 << 1 << int(Richtung::links) << "A1 rechts";
+        QTest::newRow("between two in a column") << 2 << 1 << int(Richtung::oben) << "B2 unten";
+        QTest::newRow("right frame") << 0 << 4 << int(Richtung::rechts) << "E1 rechts";
+        QTest::newRow("bottom frame") << 3 << 0 << int(Richtung::unten) << "A4 unten";
+    }
+
+    void seitenname()
+    {
+        QFETCH(int, zeile);
+        QFETCH(int, spalte);
+        QFETCH(int, richtung);
+        QFETCH(QString, name);
+        const Lage lage = Brettkopie::kopiere(spiel().brett());
+        QCOMPARE(Analyse::seitenname(spiel().brett(), lage.seite(zeile, spalte, richtung)), name);
     }
 
     // Choosing a row puts the game where the same number of undos would, and
@@ -189,7 +230,7 @@ private slots:
         Stellung::loese(*fenster, "actionAnalyse");
         auto *fortschritt = fenster->findChild<QProgressDialog *>();
         QVERIFY(fortschritt);
-        QCOMPARE(fortschritt->labelText(), "Analyse läuft …");
+        QCOMPARE(fortschritt->labelText(), text("Analyse läuft …", "Analysing …"));
         QVERIFY(!Stellung::aktiv(*fenster, "actionAnalyse"));
         if (schliessen) {
             fenster.reset();

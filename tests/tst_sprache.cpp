@@ -53,7 +53,8 @@ private slots:
                 quelle = xml.readElementText();
             } else if (xml.name() == QLatin1String("translation")) {
                 const QString art = xml.attributes().value("type").toString();
-                if (!art.isEmpty() || xml.readElementText().isEmpty())
+                // A text with singular and plural has them as child elements.
+                if (!art.isEmpty() || xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed().isEmpty())
                     offen << quelle + " " + art;
                 else
                     ++fertig;

@@ -2,6 +2,94 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>Analyse</name>
+    <message>
+        <source> rechts</source>
+        <translation> right</translation>
+    </message>
+    <message>
+        <source> unten</source>
+        <translation> bottom</translation>
+    </message>
+    <message>
+        <source> oben</source>
+        <translation> top</translation>
+    </message>
+    <message>
+        <source> links</source>
+        <translation> left</translation>
+    </message>
+</context>
+<context>
+    <name>AnalyseDialog</name>
+    <message>
+        <source>Analyse</source>
+        <translation>Analysis</translation>
+    </message>
+    <message>
+        <source>Kein Fehler</source>
+        <translation>No mistakes</translation>
+    </message>
+    <message>
+        <source>Zug</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>Gezogen</source>
+        <translation>Drawn</translation>
+    </message>
+    <message>
+        <source>Verlust</source>
+        <translation>Loss</translation>
+    </message>
+    <message>
+        <source>Besser</source>
+        <translation>Better</translation>
+    </message>
+    <message>
+        <source>exakt</source>
+        <translation>exact</translation>
+    </message>
+    <message>
+        <source>geschätzt</source>
+        <translation>estimated</translation>
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation>Mistakes</translation>
+    </message>
+    <message>
+        <source>Dein Vorsprung am Ende, bei bestem Spiel von hier an</source>
+        <translation>Your lead at the end, with best play from here on</translation>
+    </message>
+    <message>
+        <source>nach Zug</source>
+        <translation>after turn</translation>
+    </message>
+    <message>
+        <source>Kästchen</source>
+        <translation>Boxes</translation>
+    </message>
+    <message>
+        <source>Spalten A, B, … von links, Zeilen 1, 2, … von oben; eine Seite heißt nach dem Kästchen links von ihr oder über ihr, am Rand nach dem daneben.</source>
+        <translation>Columns A, B, … from the left, rows 1, 2, … from the top; a side is named after the box to its left or above it, at the frame after the one beside it.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Fehler</source>
+        <translation>
+            <numerusform>%n mistake</numerusform>
+            <numerusform>%n mistakes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, zusammen %n Kästchen</source>
+        <translation>
+            <numerusform>, %n box in all</numerusform>
+            <numerusform>, %n boxes in all</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Punktfeld</source>
@@ -150,6 +238,22 @@
     <message>
         <source>Fehler</source>
         <translation>Error</translation>
+    </message>
+    <message>
+        <source>Analyse …</source>
+        <translation>Analysis …</translation>
+    </message>
+    <message>
+        <source>Analyse läuft …</source>
+        <translation>Analysing …</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Analyse</source>
+        <translation>Analysis</translation>
     </message>
 </context>
 <context>

@@ -49,15 +49,21 @@ Analyse::~Analyse()
 
 QString Analyse::seitenname(const Spielfeld &brett, int seite)
 {
+    // The part of the box a side is, as the explanation under the table says.
+    static const char *const teile[Richtung::anzahl] = {QT_TR_NOOP(" oben"), QT_TR_NOOP(" rechts"),
+                                                        QT_TR_NOOP(" unten"), QT_TR_NOOP(" links")};
     const Lage lage(brett.zeilenAnzahl(), brett.spaltenAnzahl());
     int a = -1;
     int b = -1;
     lage.felderAn(seite, a, b);
+    // The box left of or above the side comes first where both are there.
     const int platz = std::min(a, b) >= 0 ? std::min(a, b) : std::max(a, b);
     const int zeile = platz / lage.spalten();
     const int spalte = platz % lage.spalten();
-    const QString feld = QChar('A' + spalte) + QString::number(zeile + 1);
-    return feld + (seite == lage.seite(zeile, spalte, Richtung::rechts) ? tr(" rechts") : tr(" unten"));
+    int richtung = 0;
+    while (richtung + 1 < Richtung::anzahl && lage.seite(zeile, spalte, richtung) != seite)
+        ++richtung;
+    return QChar('A' + spalte) + QString::number(zeile + 1) + tr(teile[richtung]);
 }
 
 bool Analyse::starte()

@@ -72,8 +72,9 @@ public:
     int stellungen() const { return static_cast<int>(lagen.size()); }
 
     // A side named so that a player finds it on the board: its box above or
-    // to the left, columns lettered from A at the left and rows numbered
-    // from 1 at the top, and "rechts" or "unten".
+    // to the left (at the left and top frame the one beside it), columns
+    // lettered from A at the left and rows numbered from 1 at the top, and
+    // the part of that box it is.
     static QString seitenname(const Spielfeld &brett, int seite);
 
 signals:

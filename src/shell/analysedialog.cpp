@@ -55,7 +55,7 @@ AnalyseDialog::AnalyseDialog(const Analyse::Ergebnis &ergebnis, QWidget *parent)
     layout->addWidget(summe);
     layout->addWidget(tabelle(zuege));
     layout->addWidget(new QLabel(tr("Spalten A, B, … von links, Zeilen 1, 2, … von oben; eine Seite heißt nach dem "
-                                    "Kästchen links von ihr oder über ihr."),
+                                    "Kästchen links von ihr oder über ihr, am Rand nach dem daneben."),
                                  this));
     layout->addWidget(diagramm(ergebnis.punkte));
 }
@@ -68,7 +68,9 @@ QString AnalyseDialog::zusammenfassung(const std::vector<Analyse::Zugbewertung> 
     int kaestchen = 0;
     for (const Analyse::Zugbewertung &zug : zuege)
         kaestchen += istFehler(zug) ? zug.verlust : 0;
-    return tr("%1 Fehler, zusammen %2 Kästchen").arg(fehler).arg(kaestchen);
+    // Two counts, each in its own text, so that a language with singular and
+    // plural gets both right.
+    return tr("%n Fehler", nullptr, static_cast<int>(fehler)) + tr(", zusammen %n Kästchen", nullptr, kaestchen);
 }
 
 QTableWidget *AnalyseDialog::tabelle(const std::vector<Analyse::Zugbewertung> &zuege)
