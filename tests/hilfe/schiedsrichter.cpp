@@ -11,15 +11,6 @@
 #include <stdexcept>
 #include <utility>
 
-namespace {
-
-// The inner sides of the board, one bit each.
-using Striche = std::uint64_t;
-
-Striche bit(int innen) { return Striche(1) << innen; }
-
-}
-
 // The inner sides are numbered on their own: first those below a box, row by
 // row (between box (r, c) and (r + 1, c)), then those right of a box
 // (between (r, c) and (r, c + 1)). The frame is closed and has no number.
@@ -27,16 +18,10 @@ Schiedsrichter::Schiedsrichter(const Lage &start)
 {
     const int zeilen = start.zeilen();
     const int spalten = start.spalten();
-    if ((zeilen - 1) * spalten + zeilen * (spalten - 1) > 64)
-        throw std::length_error("Schiedsrichter: too many sides for its bits");
-    std::vector<Striche> seitenVon(std::size_t(zeilen * spalten), 0);
     std::vector<int> felder;
     auto verbinde = [&](int r, int c, int richtung, int zweitesFeld) {
-        const int innen = int(lagenummer.size());
         lagenummer.push_back(start.seite(r, c, richtung));
         felder.insert(felder.end(), {r * spalten + c, zweitesFeld});
-        seitenVon[std::size_t(r * spalten + c)] |= bit(innen);
-        seitenVon[std::size_t(zweitesFeld)] |= bit(innen);
     };
     for (int r = 0; r + 1 < zeilen; ++r) {
         for (int c = 0; c < spalten; ++c)
@@ -46,23 +31,22 @@ Schiedsrichter::Schiedsrichter(const Lage &start)
         for (int c = 0; c + 1 < spalten; ++c)
             verbinde(r, c, 1, r * spalten + c + 1);
     }
+    // Each box's sides that are free in the start, as an index.
+    std::vector<Index> freieVon(std::size_t(zeilen * spalten), 0);
     for (int innen = 0; innen < int(lagenummer.size()); ++innen) {
-        if (start.istFrei(lagenummer[std::size_t(innen)]))
-            freie.push_back(innen);
+        if (!start.istFrei(lagenummer[std::size_t(innen)]))
+            continue;
+        if (freie.size() == hoechstensFrei)
+            throw std::length_error("Schiedsrichter: too many free sides to value them all");
+        for (int feld : {felder[std::size_t(2 * innen)], felder[std::size_t(2 * innen + 1)]})
+            freieVon[std::size_t(feld)] |= Index(1) << freie.size();
+        freie.push_back(innen);
     }
-    if (freie.size() > 24)
-        throw std::length_error("Schiedsrichter: too many free sides to value them all");
     // A box is completed by the last of its sides that were free in the
     // start; the others were drawn before.
     for (int innen : freie) {
-        for (int feld : {felder[std::size_t(2 * innen)], felder[std::size_t(2 * innen + 1)]}) {
-            Index seiten = 0;
-            for (std::size_t j = 0; j < freie.size(); ++j) {
-                if (seitenVon[std::size_t(feld)] & bit(freie[j]))
-                    seiten |= Index(1) << j;
-            }
-            nachbarn.push_back(seiten);
-        }
+        for (int feld : {felder[std::size_t(2 * innen)], felder[std::size_t(2 * innen + 1)]})
+            nachbarn.push_back(freieVon[std::size_t(feld)]);
     }
     gemerkt.assign(std::size_t(1) << freie.size(), 0);
     bewerteAlle();

@@ -18,8 +18,12 @@ class Lage;
 class Schiedsrichter
 {
 public:
-    // Values every position that can follow `start` up front. The start may
-    // have at most 24 free sides and 64 sides between two boxes.
+    // The most free sides a start may have: every position that can follow
+    // it is valued up front, one byte each.
+    static constexpr std::size_t hoechstensFrei = 24;
+
+    // Values every position that can follow `start` up front, on a board of
+    // any size.
     explicit Schiedsrichter(const Lage &start);
 
     // With best play from both sides: the open boxes the player to move in
