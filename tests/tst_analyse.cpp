@@ -160,8 +160,6 @@ private slots:
         QTest::newRow("left frame") << 1 << 0 << int(Richtung::links) << "A2 links";
         QTest::newRow("top frame") << 0 << 2 << int(Richtung::oben) << "C1 oben";
         QTest::newRow("between two in a row") << 0 << 1 << int(Richtung::links) << "A1 rechts";
-        QTest::newRow("between two in a column") << 2 << 1 << int(Richtung::oben) << "B2 unten";
-        QTest::newRow("right frame") << 0 << 4 << int(Richtung::rechts) << "E1 rechts";
         QTest::newRow("bottom frame") << 3 << 0 << int(Richtung::unten) << "A4 unten";
     }
 

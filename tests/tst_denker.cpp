@@ -105,6 +105,7 @@ private slots:
         Stellung::druecke(spiel, Stellung::druckpunkt(2, 2, 1));
         QCOMPARE(Stellung::status(*fenster), "Mensch: 0, Computer: 0");
         QVERIFY(Spieltreiber::laeuft(spiel));
+        QVERIFY(!Stellung::aktiv(*fenster, "actionTipp"));
         const QByteArray nachMensch = Stellung::zustand(spiel);
 
         if (aktion == "schliessen") {

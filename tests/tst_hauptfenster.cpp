@@ -150,27 +150,6 @@ private slots:
         QTRY_VERIFY(Stellung::aktiv(fenster, "actionRueckgaengig"));
         QVERIFY(uhr.elapsed() >= 250);
     }
-
-    // Run a second time with QT_SCALE_FACTOR=2: the board keeps its size and
-    // is painted at the screen's pixels, a taken side 2 pixels wide for each
-    // pixel of scale, without shades between.
-    void hoheDichte()
-    {
-        MainWindow fenster;
-        fenster.show();
-        SpielLabel &spiel = Stellung::spiel(fenster);
-        const int d = qRound(spiel.devicePixelRatioF());
-        Stellung::druecke(spiel, Stellung::druckpunkt(0, 0, 2));
-        const QImage bild = Stellung::bild(spiel);
-        QCOMPARE(bild.size(), QSize(243, 204) * d);
-        QCOMPARE(spiel.height(), 204);
-        QString spalte;
-        for (int y = 38 * d; y < 46 * d; ++y) {
-            const QColor farbe = bild.pixelColor(20 * d, y);
-            spalte += farbe == QColor(Qt::black) ? 'x' : farbe == QColor(Qt::yellow) ? '.' : '?';
-        }
-        QCOMPARE(spalte, QString(3 * d, '.') + QString(2 * d, 'x') + QString(3 * d, '.'));
-    }
 };
 
 QTEST_MAIN(TestHauptfenster)

@@ -160,7 +160,7 @@ private slots:
 
     // After the computer has ended the game, undo takes back its last turn
     // and the human's before it, and the human is to move; redo ends the
-    // game again.
+    // game again. A finished game has no hint to give.
     void computerBeendetZurueck()
     {
         Stellung::setze(*spiel, "+--+--+--+--+--+--+\n|     |C |C |C |C |\n+  +  +--+--+--+--+\n|     |C |C |C |C |\n"
@@ -169,6 +169,7 @@ private slots:
         Stellung::druecke(*spiel, Stellung::druckpunkt(0, 0, 1));
         Spieltreiber::computerRunde(*spiel);
         QCOMPARE(status(), "Mensch: 0, Computer: 30, fertig");
+        QVERIFY(!aktiv("actionTipp"));
         loese("actionRueckgaengig");
         QCOMPARE(Stellung::zustand(*spiel), anfang);
         QCOMPARE(status(), "Mensch: 0, Computer: 26, du bist dran");

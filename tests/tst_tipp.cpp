@@ -19,45 +19,18 @@ namespace {
 
 // One free side each, so that the hint has no other choice: one that ends
 // at the frame, one in line with a hole's gray edge, and one between two
-// drawn sides in line with it. Owners' symbols lie around all three.
-const char *const amRahmen = R"(
-+--+--+--+--+--+--+
-|H |C |H |C |H |C |
-+--+--+--+--+--+--+
-|  |H |C |H |C |H |
-+  +--+--+--+--+--+
-|  |C |H |C |H |C |
-+--+--+--+--+--+--+
-|H |C |H |C |H |C |
-+--+--+--+--+--+--+
-|C |H |C |H |C |H |
-+--+--+--+--+--+--+)";
+// drawn sides in line with it. Owners' symbols lie around all three, in the
+// rows above and below the two given.
+QString umgeben(const char *zeilen)
+{
+    const QString strich = "+--+--+--+--+--+--+\n";
+    return strich + "|H |C |H |C |H |C |\n" + strich + zeilen + strich + "|H |C |H |C |H |C |\n" + strich
+        + "|C |H |C |H |C |H |\n" + strich;
+}
 
-const char *const amLoch = R"(
-+--+--+--+--+--+--+
-|H |C |H |C |H |C |
-+--+--+--+--+--+--+
-|H |##|C |H |C |H |
-+--+--+--+--+--+--+
-|     |H |C |H |C |
-+--+--+--+--+--+--+
-|H |C |H |C |H |C |
-+--+--+--+--+--+--+
-|C |H |C |H |C |H |
-+--+--+--+--+--+--+)";
-
-const char *const zwischenGezogenen = R"(
-+--+--+--+--+--+--+
-|H |C |H |C |H |C |
-+--+--+--+--+--+--+
-|H |C |  |H |C |H |
-+--+--+  +--+--+--+
-|C |H |  |C |H |C |
-+--+--+--+--+--+--+
-|H |C |H |C |H |C |
-+--+--+--+--+--+--+
-|C |H |C |H |C |H |
-+--+--+--+--+--+--+)";
+const QString amRahmen = umgeben("|  |H |C |H |C |H |\n+  +--+--+--+--+--+\n|  |C |H |C |H |C |\n");
+const QString amLoch = umgeben("|H |##|C |H |C |H |\n+--+--+--+--+--+--+\n|     |H |C |H |C |\n");
+const QString zwischenGezogenen = umgeben("|H |C |  |H |C |H |\n+--+--+  +--+--+--+\n|C |H |  |C |H |C |\n");
 
 // The answers the board's thinkers give, as they arrive.
 class Antworten
@@ -190,25 +163,6 @@ private slots:
                 QVERIFY(gruen());
         }
         QCOMPARE(Stellung::bild(spiel), vorher);
-    }
-
-    // Only the human's turn in a running game, with no hint under way.
-    void aktiv()
-    {
-        MainWindow fenster;
-        SpielLabel &spiel = Stellung::spiel(fenster);
-        QVERIFY(Stellung::aktiv(fenster, "actionTipp"));
-        Stellung::druecke(spiel, Stellung::druckpunkt(2, 2, 1));
-        QVERIFY(!Stellung::aktiv(fenster, "actionTipp"));
-        Spieltreiber::computerRunde(spiel);
-        QVERIFY(Stellung::aktiv(fenster, "actionTipp"));
-        Stellung::loese(fenster, "actionTipp");
-        QVERIFY(!Stellung::aktiv(fenster, "actionTipp"));
-        Stellung::loese(fenster, "actionTipp");
-        QTRY_VERIFY(Stellung::aktiv(fenster, "actionTipp"));
-        Stellung::setze(spiel, QString("+--+--+--+--+--+--+\n|H |C |H |C |H |C |\n").repeated(5));
-        QVERIFY(Stellung::status(fenster).endsWith(", fertig"));
-        QVERIFY(!Stellung::aktiv(fenster, "actionTipp"));
     }
 
     // Whatever the player does during a hint ends it: the green goes, the
