@@ -4,11 +4,13 @@
 #include "game/spiellabel.h"
 #include "shell/analysedialog.h"
 #include "shell/mainwindow.h"
+#include "shell/qtuebersetzung.h"
 #include "spieltreiber.h"
 #include "stellung.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLocale>
 #include <QTimer>
 
 #include <algorithm>
@@ -97,8 +99,11 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    if (argc == 3 && QString(argv[1]) == "--bild")
+    // The picture speaks the system's language, as the game does.
+    if (argc == 3 && QString(argv[1]) == "--bild") {
+        ladeUebersetzungen(app, waehleSprache(QLocale::system().uiLanguages()));
         return bild(QString::fromLocal8Bit(argv[2]));
+    }
     const char *const namen[3] = {"small", "medium", "large"};
     std::printf("| board | turns | review | longest wait of the event loop |\n|---|---:|---:|---:|\n");
     for (int groesse = 0; groesse < 3; ++groesse) {
