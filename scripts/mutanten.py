@@ -118,6 +118,10 @@ def main():
     parser.add_argument('--ab', type=int, default=0, help='the first mutant of the draw to run')
     arguments = parser.parse_args()
     build, count, seed = arguments.build, arguments.count, arguments.seed
+    # Without tests every mutant would survive, and the run would say nothing.
+    listed = subprocess.run(['ctest', '-N'], cwd=build, capture_output=True, text=True).stdout
+    if not re.search(r'Total Tests: [1-9]', listed):
+        parser.error('%s has no tests; configure it with BUILD_TESTING=ON' % build)
     everything = []
     for folder, _, files in os.walk(arguments.unter):
         for name in sorted(files):
