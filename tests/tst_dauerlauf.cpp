@@ -58,8 +58,11 @@ class TestDauerlauf : public QObject
         if (!Stellung::aktiv(fenster, name))
             return name + " (disabled)";
         const bool loecher = Stellung::zustand(spiel).contains(char(Zustandscode::loch));
+        const int groesse = Stellung::groesse(fenster);
         Stellung::loese(fenster, name);
-        neuGemalt = beenden || (neuGemalt && !(loecher && name == "actionRueckgaengig"));
+        // The size the board has already paints nothing new.
+        const bool neuesBrett = name == "actionNeues_Spiel" || Stellung::groesse(fenster) != groesse;
+        neuGemalt = neuesBrett || (neuGemalt && !(loecher && name == "actionRueckgaengig"));
         return name;
     }
 
