@@ -9,6 +9,6 @@ cd "$(dirname "$0")/.."
 scripts/deps.sh
 # Ninja for new build folders; an existing one keeps the generator it has.
 export CMAKE_GENERATOR=Ninja
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPUNKTFELD_QT="${PUNKTFELD_QT:-}" >/dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" -DPUNKTFELD_QT="${PUNKTFELD_QT:-}" >/dev/null
 cmake --build build --target punktfeld -j "$(nproc)"
 exec build/src/punktfeld

@@ -24,7 +24,8 @@ export CMAKE_GENERATOR=Ninja
 export QT_QPA_PLATFORM=offscreen
 jobs="$(nproc)"
 
-cmake -S . -B build -DPUNKTFELD_QT=6 -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+# -O2 without debug information, which nothing here reads: it builds faster.
+cmake -S . -B build -DPUNKTFELD_QT=6 -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" >/dev/null
 cmake --build build -j "$jobs"
 (cd build && ctest --output-on-failure -j "$jobs")
 
@@ -38,12 +39,17 @@ export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 sanitizer=(-DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" -DPUNKTFELD_QT=6
            -DPUNKTFELD_DESKTOP_TESTS=OFF)
 cmake -S . -B build-san "${sanitizer[@]}" -DPUNKTFELD_SANITIZE=ON -DPUNKTFELD_FUZZ=ON >/dev/null
+cmake -S . -B build-tsan "${sanitizer[@]}" -DPUNKTFELD_THREAD_SANITIZE=ON >/dev/null
 cmake --build build-san -j "$jobs"
+# The thread sanitizer's build uses what the tests leave of the cores; the
+# tests hold under such load.
+cmake --build build-tsan --target tst_meister -j 1 >build-tsan/bauen.log 2>&1 &
+tsan_bau=$!
+trap 'kill "$tsan_bau" 2>/dev/null || true' EXIT
 (cd build-san && PUNKTFELD_DAUERLAUF_SEKUNDEN=10 ctest --output-on-failure -j "$jobs")
+wait "$tsan_bau" || { cat build-tsan/bauen.log; exit 1; }
 
 export TSAN_OPTIONS="halt_on_error=1:suppressions=$PWD/tests/tsan.supp"
-cmake -S . -B build-tsan "${sanitizer[@]}" -DPUNKTFELD_THREAD_SANITIZE=ON >/dev/null
-cmake --build build-tsan --target tst_meister -j "$jobs"
 (cd build-tsan && ctest --output-on-failure -R '^tst_meister_nebenlaeufig$')
 
 # Without debug information, which nothing here reads, it builds faster.
