@@ -16,7 +16,6 @@
 
 #include <algorithm>
 
-// Qt 5 keeps the chart classes in a namespace of their own, Qt 6 does not.
 // Qt 5 keeps the charts in a namespace of their own.
 #if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
 QT_CHARTS_USE_NAMESPACE
