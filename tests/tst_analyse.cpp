@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Punktfeld developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "computer/brettkopie.h"
 #include "game/analyse.h"
 #include "game/spiellabel.h"
 #include "schiedsrichter.h"
@@ -9,7 +8,7 @@
 #include "shell/mainwindow.h"
 #include "shell/qtuebersetzung.h"
 #include "spieltreiber.h"
-#include "stellung.h"
+#include "ansicht.h"
 
 #include <QtCharts/QChartView>
 #include <QtCharts/QXYSeries>
@@ -50,7 +49,7 @@ class TestAnalyse : public QObject
     const bool englisch = qEnvironmentVariable("PUNKTFELD_SPRACHE") == "en";
     QString text(const char *deutsch, const char *english) const { return englisch ? english : deutsch; }
 
-    SpielLabel &spiel() const { return Stellung::spiel(*fenster); }
+    SpielLabel &spiel() const { return Ansicht::spiel(*fenster); }
     AnalyseDialog *dialog() const { return fenster->findChild<AnalyseDialog *>(); }
 
 private slots:
@@ -59,7 +58,7 @@ private slots:
     void init()
     {
         fenster = std::make_unique<MainWindow>();
-        Stellung::loese(*fenster, "actionLevel6");
+        Ansicht::loese(*fenster, "actionLevel6");
     }
 
     void cleanup() { fenster.reset(); }
@@ -80,13 +79,13 @@ private slots:
     void verluste()
     {
         QFETCH(QVector<int>, falsch);
-        Stellung::setze(spiel(), Stellung::endspiel);
-        const Lage start = Brettkopie::kopiere(spiel().brett());
+        Ansicht::setze(spiel(), Ansicht::endspiel);
+        const Lage start = Lage(spiel().stellung());
         const Schiedsrichter richter(start);
         QStringList erwartet;
         int entscheidung = 0, vorher = 0, genommen = 0;
         Spieltreiber::spiele(spiel(), [&] {
-            const Lage lage = Brettkopie::kopiere(spiel().brett());
+            const Lage lage = Lage(spiel().stellung());
             if (genommen == 0)
                 vorher = richter.wert(lage);
             int gewaehlt = -1, wert = 0;
@@ -108,12 +107,12 @@ private slots:
                 erwartet << QString::number((vorher - genommen + computer) / 2);
                 genommen = 0;
             }
-            return Brettkopie::wahl(spiel().brett(), gewaehlt);
+            return gewaehlt;
         });
-        QVERIFY(Stellung::status(*fenster).endsWith(text(", fertig", ", game over")));
+        QVERIFY(Ansicht::status(*fenster).endsWith(text(", fertig", ", game over")));
 
-        QVERIFY(Stellung::aktiv(*fenster, "actionAnalyse"));
-        Stellung::loese(*fenster, "actionAnalyse");
+        QVERIFY(Ansicht::aktiv(*fenster, "actionAnalyse"));
+        Ansicht::loese(*fenster, "actionAnalyse");
         QTRY_VERIFY(dialog());
         QCOMPARE(spalte(*tabelle(*dialog()), 2), erwartet);
         QCOMPARE(tabelle(*dialog())->horizontalHeaderItem(3)->text(), text("Besser", "Better"));
@@ -141,8 +140,8 @@ private slots:
     // as such and not counted as mistakes.
     void schaetzung()
     {
-        Spieltreiber::spiele(spiel(), [&] { return Computerspieler().waehle(spiel().brett(), 5); }, 2);
-        Stellung::loese(*fenster, "actionAnalyse");
+        Spieltreiber::spiele(spiel(), [&] { return Computerspieler().waehle(spiel().stellung(), 5); }, 2);
+        Ansicht::loese(*fenster, "actionAnalyse");
         QTRY_VERIFY(dialog());
         QVERIFY(tabelle(*dialog())->item(0, 2)->text().startsWith("≈ "));
         QVERIFY(!tabelle(*dialog())->item(0, 2)->font().bold());
@@ -169,8 +168,8 @@ private slots:
         QFETCH(int, spalte);
         QFETCH(int, richtung);
         QFETCH(QString, name);
-        const Lage lage = Brettkopie::kopiere(spiel().brett());
-        QCOMPARE(Analyse::seitenname(spiel().brett(), lage.seite(zeile, spalte, richtung)), name);
+        const Lage lage = Lage(spiel().stellung());
+        QCOMPARE(Analyse::seitenname(lage.gitter(), lage.seite(zeile, spalte, richtung)), name);
     }
 
     // Choosing a row puts the game where the same number of undos would, and
@@ -178,11 +177,11 @@ private slots:
     // closes the review.
     void zurueck()
     {
-        Stellung::setze(spiel(), Stellung::endspiel);
+        Ansicht::setze(spiel(), Ansicht::endspiel);
         std::srand(3);
-        Spieltreiber::spiele(spiel(), [&] { return Computerspieler::irgendeineSeite(spiel().brett()); });
-        const QVariantList ende = {Stellung::zustand(spiel()), Stellung::status(*fenster)};
-        Stellung::loese(*fenster, "actionAnalyse");
+        Spieltreiber::spiele(spiel(), [&] { return Computerspieler::irgendeineSeite(spiel().stellung()); });
+        const QVariantList ende = {Ansicht::zustand(spiel()), Ansicht::status(*fenster)};
+        Ansicht::loese(*fenster, "actionAnalyse");
         QTRY_VERIFY(dialog());
         QTableWidget *zuege = tabelle(*dialog());
         // The last of the human's turns that undo, two turns at a time, can
@@ -194,18 +193,18 @@ private slots:
         QVERIFY((turns - zuege->item(zeile, 0)->text().toInt()) % 2 == 1);
         zuege->setCurrentCell(zeile, 0);
         QTest::keyClick(zuege, Qt::Key_Return);
-        QVERIFY(Stellung::hatGruen(spiel()));
+        QVERIFY(Ansicht::hatGruen(spiel()));
         Spieltreiber::computerRunde(spiel());
-        const QVariantList gewaehlt = {Stellung::zustand(spiel()), Stellung::status(*fenster), Stellung::bild(spiel())};
+        const QVariantList gewaehlt = {Ansicht::zustand(spiel()), Ansicht::status(*fenster), Ansicht::bild(spiel())};
 
-        while (Stellung::aktiv(*fenster, "actionWiederherstellen"))
-            Stellung::loese(*fenster, "actionWiederherstellen");
-        QCOMPARE(QVariantList({Stellung::zustand(spiel()), Stellung::status(*fenster)}), ende);
+        while (Ansicht::aktiv(*fenster, "actionWiederherstellen"))
+            Ansicht::loese(*fenster, "actionWiederherstellen");
+        QCOMPARE(QVariantList({Ansicht::zustand(spiel()), Ansicht::status(*fenster)}), ende);
         for (int undos = (turns - zuege->item(zeile, 0)->text().toInt() + 1) / 2; undos > 0; --undos)
-            Stellung::loese(*fenster, "actionRueckgaengig");
-        QCOMPARE(QVariantList({Stellung::zustand(spiel()), Stellung::status(*fenster), Stellung::bild(spiel())}), gewaehlt);
+            Ansicht::loese(*fenster, "actionRueckgaengig");
+        QCOMPARE(QVariantList({Ansicht::zustand(spiel()), Ansicht::status(*fenster), Ansicht::bild(spiel())}), gewaehlt);
 
-        Stellung::loese(*fenster, "actionNeues_Spiel");
+        Ansicht::loese(*fenster, "actionNeues_Spiel");
         QTRY_VERIFY(!dialog());
     }
 
@@ -221,24 +220,24 @@ private slots:
     void abbrechen()
     {
         QFETCH(bool, schliessen);
-        Stellung::loese(*fenster, "actionLevel5");
-        Stellung::loese(*fenster, "actionGross");
-        Spieltreiber::spiele(spiel(), [&] { return Computerspieler().waehle(spiel().brett(), 5); }, 60);
-        const QVariantList vorher = {Stellung::zustand(spiel()), Stellung::status(*fenster), Stellung::bild(spiel())};
-        Stellung::loese(*fenster, "actionAnalyse");
+        Ansicht::loese(*fenster, "actionLevel5");
+        Ansicht::loese(*fenster, "actionGross");
+        Spieltreiber::spiele(spiel(), [&] { return Computerspieler().waehle(spiel().stellung(), 5); }, 60);
+        const QVariantList vorher = {Ansicht::zustand(spiel()), Ansicht::status(*fenster), Ansicht::bild(spiel())};
+        Ansicht::loese(*fenster, "actionAnalyse");
         auto *fortschritt = fenster->findChild<QProgressDialog *>();
         QVERIFY(fortschritt);
         QCOMPARE(fortschritt->labelText(), text("Analyse läuft …", "Analysing …"));
-        QVERIFY(!Stellung::aktiv(*fenster, "actionAnalyse"));
+        QVERIFY(!Ansicht::aktiv(*fenster, "actionAnalyse"));
         if (schliessen) {
             fenster.reset();
             return;
         }
         QTest::mouseClick(fortschritt->findChild<QPushButton *>(), Qt::LeftButton);
-        QTRY_VERIFY(Stellung::aktiv(*fenster, "actionAnalyse"));
+        QTRY_VERIFY(Ansicht::aktiv(*fenster, "actionAnalyse"));
         QCoreApplication::processEvents();
         QVERIFY(!dialog());
-        QCOMPARE(QVariantList({Stellung::zustand(spiel()), Stellung::status(*fenster), Stellung::bild(spiel())}), vorher);
+        QCOMPARE(QVariantList({Ansicht::zustand(spiel()), Ansicht::status(*fenster), Ansicht::bild(spiel())}), vorher);
     }
 };
 

@@ -1,12 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Punktfeld developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "field/brettbild.h"
 #include "game/spiellabel.h"
+#include "model/richtung.h"
 #include "savegame/zustandscode.h"
 #include "shell/mainwindow.h"
 #include "shell/qtuebersetzung.h"
 #include "spieltreiber.h"
-#include "stellung.h"
+#include "ansicht.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -50,8 +52,8 @@ private slots:
     // fits: as high as the picture, as wide as the picture or the longest
     // status line the board allows, which shows whole; the picture stays at
     // the top left. Choosing the size on the board already does nothing.
-    // "Neues Spiel" cuts new holes. The status bar has no size grip, as the
-    // window cannot be resized. All of it in either language.
+    // "Neues Spiel" cuts new holes. The status bar has no size grip; the
+    // window's frame resizes it. All of it in either language.
     void groesse()
     {
         MainWindow fenster;
@@ -67,21 +69,21 @@ private slots:
                             "Meister, 5 - Stark, 4, 3 - Mittel, 2, 1 - Schwach), Mensch startet an)");
         const QString statusMuster = englisch ? "Human: %1, Computer: %1, your turn" : "Mensch: %1, Computer: %1, du bist dran";
         const QString tippMuster = englisch ? "Hint: %1 of %1 boxes for you" : "Tipp: noch %1 von %1 Kästchen für dich";
-        QCOMPARE(Stellung::fett(fenster), QStringList({"actionKlein", "actionLevel5"}));
+        QCOMPARE(Ansicht::fett(fenster), QStringList({"actionKlein", "actionLevel5"}));
         QCOMPARE(fenster.windowTitle(), "Punktfeld");
         QCOMPARE(fenster.windowIcon().pixmap(32).toImage(), QIcon(":/icons/board.ico").pixmap(32).toImage());
-        QCOMPARE(Stellung::status(fenster), statusMuster.arg(0));
-        SpielLabel &spiel = Stellung::spiel(fenster);
+        QCOMPARE(Ansicht::status(fenster), statusMuster.arg(0));
+        SpielLabel &spiel = Ansicht::spiel(fenster);
         QLabel *zeile = fenster.statusBar()->findChild<QLabel *>();
         QVERIFY(!fenster.statusBar()->isSizeGripEnabled());
         const QStringList aktionen = {"actionKlein", "actionMittel", "actionGross"};
         for (int groesse : {1, 2, 0}) {
-            Stellung::druecke(spiel, Stellung::druckpunkt(0, 0, 1));
-            Stellung::loese(fenster, aktionen[groesse]);
-            QCOMPARE(Stellung::fett(fenster), QStringList({aktionen[groesse], "actionLevel5"}));
-            QVERIFY(!Stellung::aktiv(fenster, "actionRueckgaengig"));
-            const QSize bild = QSize(spiel.brett().spaltenAnzahl(), spiel.brett().zeilenAnzahl()) * 40 + QSize(3, 4);
-            QCOMPARE(Stellung::bild(spiel).size(), bild);
+            Ansicht::druecke(spiel, Ansicht::druckpunkt(0, 0, 1));
+            Ansicht::loese(fenster, aktionen[groesse]);
+            QCOMPARE(Ansicht::fett(fenster), QStringList({aktionen[groesse], "actionLevel5"}));
+            QVERIFY(!Ansicht::aktiv(fenster, "actionRueckgaengig"));
+            const QSize bild = QSize(spiel.stellung().gitter().spalten(), spiel.stellung().gitter().zeilen()) * 40 + QSize(3, 4);
+            QCOMPARE(Ansicht::bild(spiel).size(), bild);
             QTRY_COMPARE(spiel.height(), bild.height());
             QCOMPARE(spiel.grab().toImage().pixelColor(1, 20), QColor(Qt::black));
             // Every status line and hint the board allows shows whole, and
@@ -105,16 +107,65 @@ private slots:
             }
             QVERIFY(fenster.width() <= qMax(bild.width(), breitesteZeile + 20));
             QVERIFY(spiel.width() >= bild.width());
-            QCOMPARE(fenster.minimumSize(), fenster.maximumSize());
             QCOMPARE(fenster.height(), spiel.height() + fenster.menuBar()->height() + fenster.statusBar()->height());
-            Stellung::druecke(spiel, Stellung::druckpunkt(0, 0, 1));
-            const QByteArray stellung = Stellung::zustand(spiel);
-            Stellung::loese(fenster, aktionen[groesse]);
-            QCOMPARE(Stellung::zustand(spiel), stellung);
-            Stellung::loese(fenster, "actionNeues_Spiel");
-            QVERIFY(!Stellung::aktiv(fenster, "actionRueckgaengig"));
-            QCOMPARE(Stellung::zustand(spiel).contains(char(Zustandscode::loch)), groesse > 0);
+            Ansicht::druecke(spiel, Ansicht::druckpunkt(0, 0, 1));
+            const QByteArray stellung = Ansicht::zustand(spiel);
+            Ansicht::loese(fenster, aktionen[groesse]);
+            QCOMPARE(Ansicht::zustand(spiel), stellung);
+            Ansicht::loese(fenster, "actionNeues_Spiel");
+            QVERIFY(!Ansicht::aktiv(fenster, "actionRueckgaengig"));
+            QCOMPARE(Ansicht::zustand(spiel).contains(char(Zustandscode::loch)), groesse > 0);
         }
+    }
+
+    // A larger window gets a larger board, painted anew for its size: as if
+    // painted from the position at that scale, with as many pixels as the
+    // screen shows, and a press finds its side. Back at the size it opened
+    // at, the picture is the natural one again.
+    void vergroessert_data()
+    {
+        QTest::addColumn<int>("groesse");
+        QTest::addColumn<qreal>("faktor");
+        QTest::newRow("small, doubled") << 0 << 2.0;
+        QTest::newRow("medium, a little larger") << 1 << 1.3;
+        QTest::newRow("large, smaller") << 2 << 0.8;
+    }
+
+    void vergroessert()
+    {
+        QFETCH(int, groesse);
+        QFETCH(qreal, faktor);
+        MainWindow fenster;
+        fenster.setzeGroesse(groesse, false, true);
+        fenster.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&fenster));
+        SpielLabel &spiel = Ansicht::spiel(fenster);
+        const QImage natuerlich = Ansicht::bild(spiel);
+        const QSize anfang = fenster.size();
+        const QSize natur = spiel.grundgroesse();
+        fenster.resize(anfang + (natur * faktor - natur));
+        QTRY_COMPARE(spiel.height(), qRound(natur.height() * faktor));
+        const qreal massstab = std::min(qreal(spiel.width()) / natur.width(), qreal(spiel.height()) / natur.height());
+        const QPixmap gezeigt = spiel.pixmap();
+        QCOMPARE(gezeigt.devicePixelRatio(), spiel.devicePixelRatioF());
+        QCOMPARE(gezeigt.height(), int(std::ceil(natur.height() * massstab * spiel.devicePixelRatioF())));
+
+        const Gitter &gitter = spiel.stellung().gitter();
+        const int seite = gitter.seite(1, 1, Richtung::unten);
+        QTest::mouseClick(&spiel, Qt::LeftButton, Qt::NoModifier, spiel.ausBild(Ansicht::druckpunkt(1, 1, Richtung::unten)));
+        QCOMPARE(spiel.stellung().art(seite), Stellung::Art::gezogen);
+        Spieltreiber::computerRunde(spiel);
+        Brettbild frisch;
+        frisch.setzeMassstab(massstab, spiel.devicePixelRatioF());
+        frisch.male(spiel.stellung());
+        QCOMPARE(Ansicht::bild(spiel), frisch.bild().toImage());
+
+        Ansicht::loese(fenster, "actionNeues_Spiel");
+        Ansicht::setze(spiel, "");
+        fenster.resize(anfang);
+        QTRY_COMPARE(spiel.height(), natur.height());
+        if (groesse == 0)
+            QCOMPARE(Ansicht::bild(spiel), natuerlich);
     }
 
     // Levels outside 2 to 6 mark "1 - Schwach" but reach the game as given,
@@ -123,31 +174,31 @@ private slots:
     void levelUndMenschStartet()
     {
         MainWindow fenster;
-        SpielLabel &spiel = Stellung::spiel(fenster);
+        SpielLabel &spiel = Ansicht::spiel(fenster);
         const QString datei = ordner.filePath("level.pf");
         for (int level : {4, 0, 6, 3, 7, 2, -1, 5, 1}) {
             if (level >= 1 && level <= 6)
-                Stellung::loese(fenster, QString("actionLevel%1").arg(level));
+                Ansicht::loese(fenster, QString("actionLevel%1").arg(level));
             else
                 fenster.setzeLevel(level);
-            QCOMPARE(Stellung::fett(fenster).value(1), QString("actionLevel%1").arg(level >= 2 && level <= 6 ? level : 1));
+            QCOMPARE(Ansicht::fett(fenster).value(1), QString("actionLevel%1").arg(level >= 2 && level <= 6 ? level : 1));
             QVERIFY(fenster.schreibeDatei(datei));
             QFile gespeichert(datei);
             QVERIFY(gespeichert.open(QIODevice::ReadOnly));
             QCOMPARE(gespeichert.readAll().at(1), char(level));
         }
-        Stellung::druecke(spiel, Stellung::druckpunkt(0, 0, 1));
+        Ansicht::druecke(spiel, Ansicht::druckpunkt(0, 0, 1));
         Spieltreiber::computerRunde(spiel);
-        const QByteArray stellung = Stellung::zustand(spiel);
-        Stellung::loese(fenster, "actionMensch_startet");
-        QCOMPARE(Stellung::zustand(spiel), stellung);
+        const QByteArray stellung = Ansicht::zustand(spiel);
+        Ansicht::loese(fenster, "actionMensch_startet");
+        QCOMPARE(Ansicht::zustand(spiel), stellung);
         QVERIFY(!Spieltreiber::schritt(spiel));
         // The computer opens 300 ms after the new game.
         QElapsedTimer uhr;
         uhr.start();
-        Stellung::loese(fenster, "actionNeues_Spiel");
-        QCOMPARE(Stellung::status(fenster), "Mensch: 0, Computer: 0");
-        QTRY_VERIFY(Stellung::aktiv(fenster, "actionRueckgaengig"));
+        Ansicht::loese(fenster, "actionNeues_Spiel");
+        QCOMPARE(Ansicht::status(fenster), "Mensch: 0, Computer: 0");
+        QTRY_VERIFY(Ansicht::aktiv(fenster, "actionRueckgaengig"));
         QVERIFY(uhr.elapsed() >= 250);
     }
 };

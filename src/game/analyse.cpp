@@ -3,34 +3,18 @@
 
 #include "analyse.h"
 
-#include "field/feld.h"
-#include "field/seite.h"
-#include "field/spielfeld.h"
+#include "model/richtung.h"
 #include "partie.h"
 
 #include <QtConcurrent>
 
 #include <cmath>
-#include <unordered_map>
-#include <unordered_set>
 
 namespace {
 
 // The Meister's work on a position is bounded by counts; on a slow machine
 // this caps each position's time as well.
 constexpr auto jeStellung = std::chrono::milliseconds(400);
-
-// The engine's number of every side of the grid.
-std::unordered_map<const Seite *, int> nummern(const Spielfeld &brett)
-{
-    const Lage lage(brett.zeilenAnzahl(), brett.spaltenAnzahl());
-    std::unordered_map<const Seite *, int> ergebnis;
-    for (const Feld *feld : brett) {
-        for (int richtung = 0; richtung < Richtung::anzahl; ++richtung)
-            ergebnis.emplace(feld->seite(richtung), lage.seite(feld->zeile(), feld->spalte(), richtung));
-    }
-    return ergebnis;
-}
 
 }
 
@@ -47,23 +31,16 @@ Analyse::~Analyse()
     faeden.waitForDone();
 }
 
-QString Analyse::seitenname(const Spielfeld &brett, int seite)
+QString Analyse::seitenname(const Gitter &gitter, int seite)
 {
     // The part of the box a side is, as the explanation under the table says.
     static const char *const teile[Richtung::anzahl] = {QT_TR_NOOP(" oben"), QT_TR_NOOP(" rechts"),
                                                         QT_TR_NOOP(" unten"), QT_TR_NOOP(" links")};
-    const Lage lage(brett.zeilenAnzahl(), brett.spaltenAnzahl());
-    int a = -1;
-    int b = -1;
-    lage.felderAn(seite, a, b);
+    const auto [a, b] = gitter.felderAn(seite);
     // The box left of or above the side comes first where both are there.
     const int platz = std::min(a, b) >= 0 ? std::min(a, b) : std::max(a, b);
-    const int zeile = platz / lage.spalten();
-    const int spalte = platz % lage.spalten();
-    int richtung = 0;
-    while (richtung + 1 < Richtung::anzahl && lage.seite(zeile, spalte, richtung) != seite)
-        ++richtung;
-    return QChar('A' + spalte) + QString::number(zeile + 1) + tr(teile[richtung]);
+    const int richtung = std::max(gitter.richtungIn(seite, platz), 0);
+    return QChar('A' + gitter.spalteVon(platz)) + QString::number(gitter.zeileVon(platz) + 1) + tr(teile[richtung]);
 }
 
 bool Analyse::starte()
@@ -111,46 +88,34 @@ void Analyse::brichAb()
     waechter = nullptr;
 }
 
-// The position before the first record of the history has every side drawn
-// that the records do not draw; each record's sides then follow in order.
+// The position before the first record of the history is the present one
+// with every side of the records on the board freed again; each record's
+// sides then follow in order.
 void Analyse::bereiteVor()
 {
-    const Spielfeld &brett = partie.brett();
+    const Stellung &jetzt = partie.stellung();
+    raster = jetzt.gitter();
     const Verlauf &verlauf = partie.verlauf();
-    const std::unordered_map<const Seite *, int> nummer = nummern(brett);
-    std::unordered_set<const Seite *> spaeter;
-    for (std::size_t i = 0; i < verlauf.anzahlAufDemBrett(); ++i)
-        spaeter.insert(verlauf.alle()[i].seiten.begin(), verlauf.alle()[i].seiten.end());
-
-    Lage lage(brett.zeilenAnzahl(), brett.spaltenAnzahl());
-    for (const Feld *feld : brett) {
-        if (feld->istGesperrt())
-            lage.sperre(feld->zeile(), feld->spalte());
-    }
-    for (const Feld *feld : brett) {
-        for (int richtung = 0; richtung < Richtung::anzahl; ++richtung) {
-            const Seite *seite = feld->seite(richtung);
-            const int n = nummer.at(seite);
-            if (!seite->istFrei() && !spaeter.count(seite) && lage.istFrei(n))
-                lage.ziehe(n);
-        }
+    const std::size_t aufDemBrett = verlauf.anzahlAufDemBrett();
+    Stellung anfang = jetzt;
+    for (std::size_t i = 0; i < aufDemBrett; ++i) {
+        for (const int seite : verlauf.alle()[i].seiten)
+            anfang.gibFrei(seite);
     }
 
+    Lage lage(anfang);
     lagen = {lage};
     menschZieht.clear();
     gezogen.clear();
     ersteSeite.clear();
-    namen.assign(static_cast<std::size_t>(lage.seitenAnzahl()), QString());
-    for (const auto &[seite, n] : nummer)
-        namen[static_cast<std::size_t>(n)] = seitenname(brett, n);
     vorsprung = {partie.punkteMensch() - partie.punkteComputer()};
-    for (std::size_t i = 0; i < verlauf.anzahlAufDemBrett(); ++i) {
+    for (std::size_t i = 0; i < aufDemBrett; ++i) {
         const Zug &zug = verlauf.alle()[i];
         gezogen.emplace_back();
-        ersteSeite.push_back(nummer.at(zug.seiten.front()));
-        for (const Seite *seite : zug.seiten) {
-            lage.ziehe(nummer.at(seite));
-            gezogen.back() << namen[static_cast<std::size_t>(nummer.at(seite))];
+        ersteSeite.push_back(zug.seiten.front());
+        for (const int seite : zug.seiten) {
+            lage.ziehe(seite);
+            gezogen.back() << seitenname(raster, seite);
         }
         lagen.push_back(lage);
         menschZieht.push_back(zug.spieler);
@@ -159,7 +124,7 @@ void Analyse::bereiteVor()
     menschZieht.push_back(partie.menschAmZug());
     // The lead now, counted back through the boxes each record completed.
     vorsprung.back() = partie.punkteMensch() - partie.punkteComputer();
-    for (std::size_t i = verlauf.anzahlAufDemBrett(); i-- > 0;) {
+    for (std::size_t i = aufDemBrett; i-- > 0;) {
         const Zug &zug = verlauf.alle()[i];
         const int felder = static_cast<int>(zug.felder.size());
         vorsprung[i] = vorsprung[i + 1] - (zug.spieler ? felder : -felder);
@@ -195,7 +160,7 @@ void Analyse::auswerten(const std::vector<Rueckschau::Bewertung> &bewertungen)
             bewertung.verlust = ersteSeite[k] == bewertungen[k].besteSeite ? 0 : std::max(0, bewertung.verlust);
         bewertung.besteSeite = bewertungen[k].besteSeite;
         if (bewertung.verlust > 0 && bewertung.besteSeite >= 0)
-            bewertung.besser = namen[static_cast<std::size_t>(bewertung.besteSeite)];
+            bewertung.besser = seitenname(raster, bewertung.besteSeite);
         // Only losses known for certain count as mistakes.
         ergebnis.punkte[k + 1].fehler = bewertung.exakt && bewertung.verlust > 0;
         ergebnis.zuege.push_back(bewertung);

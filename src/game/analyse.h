@@ -5,6 +5,7 @@
 #define PUNKTFELD_ANALYSE_H
 
 #include "computer/rueckschau.h"
+#include "model/gitter.h"
 
 #include <QFutureWatcher>
 #include <QObject>
@@ -17,7 +18,6 @@
 #include <vector>
 
 class Partie;
-class Spielfeld;
 
 // A review of the human's turns: every position of the game up to the
 // present one is valued by the Meister on a worker thread, and each of the
@@ -75,7 +75,7 @@ public:
     // to the left (at the left and top frame the one beside it), columns
     // lettered from A at the left and rows numbered from 1 at the top, and
     // the part of that box it is.
-    static QString seitenname(const Spielfeld &brett, int seite);
+    static QString seitenname(const Gitter &gitter, int seite);
 
 signals:
     void fortschritt(int fertig);
@@ -102,7 +102,7 @@ private:
     // game once started.
     std::vector<QStringList> gezogen;
     std::vector<int> ersteSeite;
-    std::vector<QString> namen;
+    Gitter raster;
 };
 
 Q_DECLARE_METATYPE(Analyse::Ergebnis)

@@ -12,7 +12,7 @@
 
 #include <optional>
 
-class Spielfeld;
+class Stellung;
 
 // The computer's turn: a short delay, so that the player sees one move after
 // another, and the choice of a side at the level set. The Meister thinks on
@@ -23,7 +23,7 @@ class Computerzug : public QObject
     Q_OBJECT
 
 public:
-    explicit Computerzug(const Spielfeld &brett, QObject *parent = nullptr);
+    explicit Computerzug(const Stellung &brett, QObject *parent = nullptr);
 
     // A move still being thought over is made again at the new level.
     void setzeLevel(int level);
@@ -34,15 +34,15 @@ public:
     bool laeuft() const { return timer.isActive() || denker.denkt() || faellig; }
 
 signals:
-    // A free side of the grid, named by one of its boxes.
-    void gewaehlt(const Computerspieler::Wahl &wahl);
+    // A free side of the board.
+    void gewaehlt(int seite);
 
 private:
     void verzoegerungVorbei();
     void meisterAntwort(const Meister::Rat &rat);
-    void waehle(const Computerspieler::Wahl &wahl);
+    void waehle(int seite);
 
-    const Spielfeld &brett;
+    const Stellung &brett;
     int stufe = 5;
     QTimer timer;
     Computerspieler computerspieler;

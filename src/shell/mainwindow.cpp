@@ -170,23 +170,31 @@ void MainWindow::setzeTippAktiv(bool aktiv)
 
 void MainWindow::passeFenstergroesseAn()
 {
-    // The bars get exactly their own heights, so that the board widget is
-    // exactly as high as the picture and presses land where they are aimed.
-    // The window is as wide as the picture, or wider where the longest
-    // status line the board allows needs it; the picture stays at the left.
-    // A hint's message is a little shorter than that line, so it fits too.
-    const int breite = std::max(spielLabel->breite(), breitesteStatuszeile());
+    // The bars get exactly their own heights, so that the board widget opens
+    // exactly as high as the picture at its natural size. The window is as
+    // wide as the picture, or wider where the longest status line the board
+    // allows needs it. A hint's message is a little shorter than that line,
+    // so it fits too. The player may make the window larger or smaller; the
+    // board is painted for the size it gets.
+    const QSize bild = spielLabel->grundgroesse();
+    const int breite = std::max(bild.width(), breitesteStatuszeile());
     const int menueHoehe = ui->menuBar->heightForWidth(breite);
     const int balken = (menueHoehe > 0 ? menueHoehe : ui->menuBar->sizeHint().height())
         + ui->statusBar->sizeHint().height();
-    setFixedSize(breite, spielLabel->hoehe() + balken);
+    if (isMaximized() || isFullScreen())
+        return;
+    // The smallest window the new board allows, before the window is made
+    // smaller than the last board's smallest.
+    layout()->invalidate();
+    layout()->activate();
+    resize(breite, bild.height() + balken);
 }
 
 int MainWindow::breitesteStatuszeile()
 {
     // Both scores with as many digits as the board has boxes, each digit in
     // turn, since a font need not give all digits one width.
-    const int stellen = QString::number(spielLabel->brett().end() - spielLabel->brett().begin()).size();
+    const int stellen = QString::number(spielLabel->stellung().gitter().feldAnzahl()).size();
     const QString text = statusLabel.text();
     // A hint's message, shown in the line's place, is a little shorter than
     // the line with as many digits, so it fits as well.
@@ -343,7 +351,7 @@ void MainWindow::speichern(bool speichernUnter)
 bool MainWindow::schreibeDatei(const QString &name) const
 {
     const Partie &partie = spielLabel->partie();
-    return Spieldatei::schreibe(name, Spielstand::schreibe(partie.groesse(), partie.level(), partie.menschAmZug(), partie.brett()));
+    return Spieldatei::schreibe(name, Spielstand::schreibe(partie.groesse(), partie.level(), partie.stellung()));
 }
 
 void MainWindow::oeffnen()

@@ -1,0 +1,210 @@
+// SPDX-FileCopyrightText: 2026 The Punktfeld developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "brettbild.h"
+
+#include "feld.h"
+#include "geometrie.h"
+#include "model/richtung.h"
+#include "model/stellung.h"
+#include "seite.h"
+
+#include <QPainter>
+#include <QPen>
+#include <QVector>
+
+#include <algorithm>
+#include <cmath>
+
+using Geometrie::feldKante;
+
+namespace {
+
+constexpr int duenn = 1;
+constexpr int dick = 2;
+
+using Art = Stellung::Art;
+
+// The boxes whose lines or insides reach into `bereich`, as a range of rows
+// and columns: a box's lines reach a pixel or two beyond its dots.
+struct Ausschnitt
+{
+    int zeile0, spalte0, zeile1, spalte1;
+};
+
+constexpr int linienRand = 3;
+// A symbol's outline keeps this far inside its box.
+constexpr int symbolRand = 2;
+
+int ersterIndex(int pixel, int ursprung, int anzahl)
+{
+    // The first box whose far lines reach `pixel`.
+    const int abstand = pixel - ursprung - feldKante - linienRand;
+    return std::clamp(abstand < 0 ? 0 : abstand / feldKante + 1, 0, anzahl - 1);
+}
+
+int letzterIndex(int pixel, int ursprung, int anzahl)
+{
+    // The last box whose near lines reach `pixel`.
+    const int abstand = pixel - ursprung + linienRand;
+    return std::clamp(abstand < 0 ? 0 : abstand / feldKante, 0, anzahl - 1);
+}
+
+Ausschnitt ausschnitt(const Gitter &gitter, const QRect &bereich)
+{
+    return {ersterIndex(bereich.top(), Geometrie::ursprungY, gitter.zeilen()),
+            ersterIndex(bereich.left(), Geometrie::ursprungX, gitter.spalten()),
+            letzterIndex(bereich.bottom(), Geometrie::ursprungY, gitter.zeilen()),
+            letzterIndex(bereich.right(), Geometrie::ursprungX, gitter.spalten())};
+}
+
+// Where a box's symbol paints at the most.
+QRect symbolBereich(QPoint ecke)
+{
+    return QRect(ecke, QSize(feldKante, feldKante)).adjusted(symbolRand, symbolRand, -symbolRand, -symbolRand);
+}
+
+// The sides of the boxes in the range, each once.
+std::vector<int> seitenIn(const Gitter &gitter, const Ausschnitt &a)
+{
+    std::vector<int> seiten;
+    for (int r = a.zeile0; r <= a.zeile1; ++r) {
+        for (int c = a.spalte0; c <= a.spalte1; ++c) {
+            seiten.push_back(gitter.seite(r, c, Richtung::oben));
+            seiten.push_back(gitter.seite(r, c, Richtung::links));
+            if (r == a.zeile1)
+                seiten.push_back(gitter.seite(r, c, Richtung::unten));
+            if (c == a.spalte1)
+                seiten.push_back(gitter.seite(r, c, Richtung::rechts));
+        }
+    }
+    return seiten;
+}
+
+void zeichneLinien(QPainter &maler, const QVector<QLine> &linien, Qt::GlobalColor farbe, int breite)
+{
+    if (linien.isEmpty())
+        return;
+    QPen stift{QColor(farbe)};
+    stift.setWidth(breite);
+    maler.setPen(stift);
+    maler.drawLines(linien);
+}
+
+}
+
+void Brettbild::setzeMassstab(qreal massstab, qreal dichte)
+{
+    faktor = massstab;
+    this->dichte = dichte;
+}
+
+QSize Brettbild::groesse() const
+{
+    return pixmap.isNull() ? QSize() : (QSizeF(pixmap.size()) / dichte).toSize();
+}
+
+void Brettbild::male(const Stellung &stellung)
+{
+    const Gitter &gitter = stellung.gitter();
+    const QSizeF geraet = QSizeF(Geometrie::bildGroesse(gitter)) * faktor * dichte;
+    pixmap = QPixmap(QSize(static_cast<int>(std::ceil(geraet.width())), static_cast<int>(std::ceil(geraet.height()))));
+    male(stellung, QRect(QPoint(0, 0), Geometrie::bildGroesse(gitter)), false);
+}
+
+void Brettbild::maleBereich(const Stellung &stellung, const QRect &bereich)
+{
+    if (!pixmap.isNull())
+        male(stellung, bereich, true);
+}
+
+void Brettbild::maleSeite(const Stellung &stellung, int seite)
+{
+    maleBereich(stellung, Seite::bereich(stellung.gitter(), seite));
+}
+
+void Brettbild::maleFeld(const Stellung &stellung, int platz)
+{
+    const QPoint ecke = Geometrie::ecke(stellung.gitter(), platz);
+    maleBereich(stellung, QRect(ecke, QSize(feldKante, feldKante)));
+}
+
+// The picture is painted in device pixels, with the scale as the painter's
+// transformation, so that the clip of a part lies on whole device pixels and
+// a part painted again matches the whole painted anew.
+void Brettbild::beginne(QPainter &maler)
+{
+    pixmap.setDevicePixelRatio(1.0);
+    maler.begin(&pixmap);
+}
+
+void Brettbild::male(const Stellung &stellung, const QRect &bereich, bool beschneiden)
+{
+    const Gitter &gitter = stellung.gitter();
+    const Ausschnitt a = ausschnitt(gitter, bereich);
+    {
+        QPainter maler;
+        beginne(maler);
+        const qreal skala = faktor * dichte;
+        if (beschneiden) {
+            const QRect geraet = QRectF(QPointF(bereich.topLeft()) * skala, QSizeF(bereich.size()) * skala).toAlignedRect();
+            maler.setClipRect(geraet);
+            maler.fillRect(geraet, Qt::yellow);
+        } else {
+            maler.fillRect(pixmap.rect(), Qt::yellow);
+        }
+        maler.setTransform(QTransform::fromScale(skala, skala));
+
+        // The clip lies on whole device pixels, a little beyond `bereich`.
+        const QRect weit = bereich.adjusted(-1, -1, 1, 1);
+        const std::vector<int> seiten = seitenIn(gitter, a);
+        QVector<QLine> frei, rahmen, gezogen;
+        for (const int seite : seiten) {
+            if (gitter.istRahmen(seite))
+                rahmen << Seite::linie(gitter, seite);
+            else
+                frei << Seite::freieLinie(gitter, seite);
+            if (stellung.art(seite) == Art::gezogen)
+                gezogen << Seite::linie(gitter, seite);
+        }
+        // The grid as a new board shows it: light gray inside, the black
+        // frame over the dots at its edge.
+        zeichneLinien(maler, frei, Qt::lightGray, duenn);
+        zeichneLinien(maler, rahmen, Qt::black, duenn);
+        for (int r = a.zeile0; r <= a.zeile1; ++r) {
+            for (int c = a.spalte0; c <= a.spalte1; ++c) {
+                if (stellung.istGesperrt(gitter.platz(r, c)))
+                    Feld::zeichneLoch(maler, Geometrie::ecke(r, c));
+            }
+        }
+        // Drawn sides over the holes' edges where they meet.
+        zeichneLinien(maler, gezogen, Qt::black, dick);
+        for (int r = a.zeile0; r <= a.zeile1; ++r) {
+            for (int c = a.spalte0; c <= a.spalte1; ++c) {
+                const Stellung::Besitzer wer = stellung.besitzer(gitter.platz(r, c));
+                // A symbol is the most costly to paint; one outside the part
+                // painted again would change nothing.
+                if (wer != Stellung::Besitzer::niemand && symbolBereich(Geometrie::ecke(r, c)).intersects(weit))
+                    Feld::zeichneBesitzer(maler, Geometrie::ecke(r, c), wer == Stellung::Besitzer::mensch);
+            }
+        }
+    }
+    pixmap.setDevicePixelRatio(dichte);
+}
+
+void Brettbild::hebeHervor(const Stellung &stellung, int seite, QColor farbe, int breite)
+{
+    if (pixmap.isNull())
+        return;
+    const Gitter &gitter = stellung.gitter();
+    {
+        QPainter maler;
+        beginne(maler);
+        maler.setTransform(QTransform::fromScale(faktor * dichte, faktor * dichte));
+        QPen stift{farbe};
+        stift.setWidth(breite > 0 ? breite : stellung.art(seite) == Art::gezogen ? dick : duenn);
+        maler.setPen(stift);
+        maler.drawLine(Seite::linie(gitter, seite));
+    }
+    pixmap.setDevicePixelRatio(dichte);
+}
