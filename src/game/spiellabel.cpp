@@ -5,8 +5,12 @@
 
 #include "field/feld.h"
 #include "field/geometrie.h"
+#include "field/seite.h"
+#include "field/tastenweg.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QResizeEvent>
 
 #include <algorithm>
@@ -17,6 +21,8 @@ using Geometrie::feldKante;
 namespace {
 // The board can shrink to this share of its natural size.
 constexpr qreal kleinsterMassstab = 0.5;
+constexpr int markenStift = 2;
+constexpr qreal markenRundung = 3.0;
 }
 
 SpielLabel::SpielLabel(QWidget *parent)
@@ -25,7 +31,9 @@ SpielLabel::SpielLabel(QWidget *parent)
     // The picture is drawn from the label's top-left corner, as the window
     // opens just as large as the picture, or wider for the status line.
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setFocusPolicy(Qt::StrongFocus);
     connect(&spiel, &Partie::neuesBrett, this, [this] {
+        marke = -1;
         updateGeometry();
         maleAlles();
     });
@@ -156,6 +164,11 @@ void SpielLabel::tipp()
 void SpielLabel::mousePressEvent(QMouseEvent *event)
 {
     tippGeber.beende();
+    // The mouse takes over from the keyboard; the next key shows the mark
+    // where it was.
+    if (marke >= 0)
+        update();
+    markeVersteckt = true;
     if (event->button() != Qt::LeftButton)
         return;
 #if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
@@ -174,5 +187,84 @@ void SpielLabel::mousePressEvent(QMouseEvent *event)
     const int zeile = y / feldKante;
     // The last two pixel columns and rows of the picture lie beyond the
     // last box; such presses address nothing.
-    spiel.zieheMensch(zeile, spalte, Feld::richtungBei(x - feldKante * spalte, y - feldKante * zeile));
+    drueckeAuf(zeile, spalte, Feld::richtungBei(x - feldKante * spalte, y - feldKante * zeile));
+}
+
+void SpielLabel::drueckeAuf(int zeile, int spalte, int richtung)
+{
+    spiel.zieheMensch(zeile, spalte, richtung);
+}
+
+bool SpielLabel::markeSichtbar() const
+{
+    return marke >= 0 && !markeVersteckt && hasFocus();
+}
+
+void SpielLabel::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Left:
+        bewegeMarke(-1, 0);
+        break;
+    case Qt::Key_Right:
+        bewegeMarke(1, 0);
+        break;
+    case Qt::Key_Up:
+        bewegeMarke(0, -1);
+        break;
+    case Qt::Key_Down:
+        bewegeMarke(0, 1);
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        zieheMarkierte();
+        break;
+    default:
+        QLabel::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+// The first key shows the mark, where it was or near the middle; the
+// following ones move it.
+void SpielLabel::bewegeMarke(int dx, int dy)
+{
+    if (marke < 0)
+        marke = Tastenweg::anfang(stellung());
+    else if (!markeVersteckt)
+        marke = Tastenweg::naechste(stellung(), marke, dx, dy);
+    markeVersteckt = false;
+    update();
+}
+
+// As a press on the marked side would: in the box above or left of it, or
+// in the one below or right where that is the only one in play.
+void SpielLabel::zieheMarkierte()
+{
+    if (marke < 0 || markeVersteckt) {
+        bewegeMarke(0, 0);
+        return;
+    }
+    tippGeber.beende();
+    const Gitter &gitter = stellung().gitter();
+    const auto [erstes, zweites] = gitter.felderAn(marke);
+    const int platz = erstes >= 0 && !stellung().istGesperrt(erstes) ? erstes : zweites >= 0 ? zweites : erstes;
+    drueckeAuf(gitter.zeileVon(platz), gitter.spalteVon(platz), gitter.richtungIn(marke, platz));
+}
+
+// The mark lies over the picture, never in it: the picture stays the one
+// painted from the position.
+void SpielLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!markeSichtbar())
+        return;
+    QPainter maler(this);
+    maler.setRenderHint(QPainter::Antialiasing);
+    maler.scale(brettbild.massstab(), brettbild.massstab());
+    maler.setPen(QPen(palette().color(QPalette::Highlight), markenStift));
+    maler.setBrush(Qt::NoBrush);
+    maler.drawRoundedRect(QRectF(Seite::bereich(stellung().gitter(), marke)), markenRundung, markenRundung);
 }

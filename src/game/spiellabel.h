@@ -12,6 +12,7 @@
 
 #include <functional>
 
+class QKeyEvent;
 class QMouseEvent;
 class Spielstand;
 
@@ -50,11 +51,18 @@ public:
     QPoint ausBild(QPointF bildpunkt) const;
     QPointF zuBild(QPoint punkt) const;
 
+    // The side the keyboard's mark is on, -1 while the keyboard has not
+    // been used on this board; shown only while the board has the focus.
+    int markierteSeite() const { return marke; }
+    bool markeSichtbar() const;
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
@@ -64,10 +72,16 @@ private:
     void maleAlles();
     void hebeHervor(int seite, int farbe, int breite);
     qreal passenderMassstab() const;
+    void bewegeMarke(int dx, int dy);
+    void zieheMarkierte();
+    void drueckeAuf(int zeile, int spalte, int richtung);
 
     Brettbild brettbild;
     Partie spiel;
     Tipp tippGeber;
+    int marke = -1;
+    // The mouse was used since the last key.
+    bool markeVersteckt = false;
 };
 
 #endif

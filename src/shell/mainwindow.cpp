@@ -42,6 +42,9 @@ MainWindow::MainWindow(QWidget *parent)
     spielLabel->neuesSpiel(groesse, true);
     passeFenstergroesseAn();
     setCentralWidget(spielLabel);
+    // The board has the keyboard from the start, so that a game can be
+    // played without the mouse.
+    spielLabel->setFocus();
     fettFont.setWeight(QFont::Bold);
 }
 
