@@ -146,7 +146,7 @@ private slots:
         fenster.resize(anfang + (natur * faktor - natur));
         QTRY_COMPARE(spiel.height(), qRound(natur.height() * faktor));
         const qreal massstab = std::min(qreal(spiel.width()) / natur.width(), qreal(spiel.height()) / natur.height());
-        const QPixmap gezeigt = spiel.pixmap();
+        const QImage gezeigt = Ansicht::bild(spiel);
         QCOMPARE(gezeigt.devicePixelRatio(), spiel.devicePixelRatioF());
         QCOMPARE(gezeigt.height(), int(std::ceil(natur.height() * massstab * spiel.devicePixelRatioF())));
 
