@@ -16,21 +16,6 @@
 
 namespace {
 
-// One free side each, so that the hint has no other choice: one that ends
-// at the frame, one in line with a hole's gray edge, and one between two
-// drawn sides in line with it. Owners' symbols lie around all three, in the
-// rows above and below the two given.
-QString umgeben(const char *zeilen)
-{
-    const QString strich = "+--+--+--+--+--+--+\n";
-    return strich + "|H |C |H |C |H |C |\n" + strich + zeilen + strich + "|H |C |H |C |H |C |\n" + strich
-        + "|C |H |C |H |C |H |\n" + strich;
-}
-
-const QString amRahmen = umgeben("|  |H |C |H |C |H |\n+  +--+--+--+--+--+\n|  |C |H |C |H |C |\n");
-const QString amLoch = umgeben("|H |##|C |H |C |H |\n+--+--+--+--+--+--+\n|     |H |C |H |C |\n");
-const QString zwischenGezogenen = umgeben("|H |C |  |H |C |H |\n+--+--+  +--+--+--+\n|C |H |  |C |H |C |\n");
-
 // The answers the board's thinkers give, as they arrive.
 class Antworten
 {
@@ -114,54 +99,6 @@ private slots:
         QVERIFY(!Ansicht::aktiv(fenster, "actionRueckgaengig"));
         QTRY_COMPARE_WITH_TIMEOUT(Ansicht::status(fenster), status, 6000);
         QVERIFY(!Spieltreiber::laeuft(spiel));
-    }
-
-    // The green side leaves no trace: after every step back, and after a
-    // press that ends the blink, the picture is exactly as before, whatever
-    // the side touches. Run a second time on a screen scaled 2x.
-    void spurlos_data()
-    {
-        QTest::addColumn<QString>("zeichnung");
-        QTest::addColumn<QPoint>("seite");
-        QTest::addColumn<int>("abbruchNach");
-        for (int abbruch : {0, 1, 6}) {
-            const QByteArray wann = abbruch == 6 ? "to its end" : "cut short after step " + QByteArray::number(abbruch);
-            QTest::newRow("at the frame, " + wann) << amRahmen << QPoint(20, 82) << abbruch;
-            QTest::newRow("at a hole, " + wann) << amLoch << QPoint(41, 102) << abbruch;
-            QTest::newRow("between drawn sides, " + wann) << zwischenGezogenen << QPoint(100, 82) << abbruch;
-        }
-    }
-
-    void spurlos()
-    {
-        QFETCH(QString, zeichnung);
-        QFETCH(QPoint, seite);
-        QFETCH(int, abbruchNach);
-        MainWindow fenster;
-        fenster.show();
-        SpielLabel &spiel = Ansicht::spiel(fenster);
-        Ansicht::setze(spiel, zeichnung);
-        const QImage vorher = Ansicht::bild(spiel);
-        const Antworten antworten(spiel);
-        const int d = qRound(spiel.devicePixelRatioF());
-        const auto gruen = [&] { return Ansicht::pixel(spiel, seite.x() * d, seite.y() * d) == QColor(Qt::green); };
-
-        Ansicht::loese(fenster, "actionTipp");
-        QTRY_COMPARE(antworten.raete.size(), size_t(1));
-        QVERIFY(gruen());
-        for (int schritt = 1; Spieltreiber::laeuft(spiel); ++schritt) {
-            if (schritt > abbruchNach) {
-                Ansicht::druecke(spiel, seite, Qt::RightButton);
-                QVERIFY(!Spieltreiber::laeuft(spiel));
-                break;
-            }
-            QVERIFY(Spieltreiber::schritt(spiel));
-            if (schritt % 2 == 1)
-                QCOMPARE(Ansicht::bild(spiel), vorher);
-            else if (Spieltreiber::laeuft(spiel))
-                QVERIFY(gruen());
-        }
-        QCOMPARE(Ansicht::bild(spiel), vorher);
     }
 
     // Whatever the player does during a hint ends it: the green goes, the
