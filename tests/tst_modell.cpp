@@ -147,6 +147,7 @@ private slots:
         QTest::newRow("natural") << 1.0 << 1.0;
         QTest::newRow("twice as dense") << 1.0 << 2.0;
         QTest::newRow("scaled") << 1.7 << 1.25;
+        QTest::newRow("smaller") << 0.6 << 1.0;
     }
 
     void teilweiseGemalt()

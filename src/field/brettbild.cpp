@@ -34,7 +34,7 @@ struct Ausschnitt
 
 constexpr int linienRand = 3;
 // A symbol's outline keeps this far inside its box.
-constexpr int symbolRand = 2;
+constexpr int symbolRand = 3;
 
 int ersterIndex(int pixel, int ursprung, int anzahl)
 {
@@ -58,10 +58,12 @@ Ausschnitt ausschnitt(const Gitter &gitter, const QRect &bereich)
             letzterIndex(bereich.right(), Geometrie::ursprungX, gitter.spalten())};
 }
 
-// Where a box's symbol paints at the most.
-QRect symbolBereich(QPoint ecke)
+// The device pixels a box's symbol may touch at that scale: its outlines
+// keep three pixels inside the box's lines, and a pixel more for rounding.
+QRect symbolBereich(QPoint ecke, qreal skala)
 {
-    return QRect(ecke, QSize(feldKante, feldKante)).adjusted(symbolRand, symbolRand, -symbolRand, -symbolRand);
+    const QRectF innen = QRectF(ecke, QSizeF(feldKante, feldKante)).adjusted(symbolRand, symbolRand, -symbolRand, -symbolRand);
+    return QRectF(innen.topLeft() * skala, innen.size() * skala).toAlignedRect().adjusted(-1, -1, 1, 1);
 }
 
 // The sides of the boxes in the range, each once.
@@ -141,22 +143,24 @@ void Brettbild::beginne(QPainter &maler)
 void Brettbild::male(const Stellung &stellung, const QRect &bereich, bool beschneiden)
 {
     const Gitter &gitter = stellung.gitter();
-    const Ausschnitt a = ausschnitt(gitter, bereich);
+    const qreal skala = faktor * dichte;
+    // The part in whole device pixels, one more around it for the pixels a
+    // line's rounding may reach at a scale other than 1.
+    const QRect geraet = beschneiden
+        ? QRectF(QPointF(bereich.topLeft()) * skala, QSizeF(bereich.size()) * skala).toAlignedRect().adjusted(-1, -1, 1, 1)
+        : pixmap.rect();
+    const QRect logisch = QRectF(QPointF(geraet.topLeft()) / skala, QSizeF(geraet.size()) / skala).toAlignedRect();
+    const Ausschnitt a = ausschnitt(gitter, logisch);
     {
         QPainter maler;
         beginne(maler);
-        const qreal skala = faktor * dichte;
-        if (beschneiden) {
-            const QRect geraet = QRectF(QPointF(bereich.topLeft()) * skala, QSizeF(bereich.size()) * skala).toAlignedRect();
-            maler.setClipRect(geraet);
-            maler.fillRect(geraet, Qt::yellow);
-        } else {
-            maler.fillRect(pixmap.rect(), Qt::yellow);
-        }
+        // The whole picture is clipped too: at a scale that is no whole
+        // number, a line that covers pixels only in part is drawn otherwise
+        // with a clip than without one.
+        maler.setClipRect(geraet);
+        maler.fillRect(geraet, Qt::yellow);
         maler.setTransform(QTransform::fromScale(skala, skala));
 
-        // The clip lies on whole device pixels, a little beyond `bereich`.
-        const QRect weit = bereich.adjusted(-1, -1, 1, 1);
         const std::vector<int> seiten = seitenIn(gitter, a);
         QVector<QLine> frei, rahmen, gezogen;
         for (const int seite : seiten) {
@@ -184,7 +188,7 @@ void Brettbild::male(const Stellung &stellung, const QRect &bereich, bool beschn
                 const Stellung::Besitzer wer = stellung.besitzer(gitter.platz(r, c));
                 // A symbol is the most costly to paint; one outside the part
                 // painted again would change nothing.
-                if (wer != Stellung::Besitzer::niemand && symbolBereich(Geometrie::ecke(r, c)).intersects(weit))
+                if (wer != Stellung::Besitzer::niemand && symbolBereich(Geometrie::ecke(r, c), skala).intersects(geraet))
                     Feld::zeichneBesitzer(maler, Geometrie::ecke(r, c), wer == Stellung::Besitzer::mensch);
             }
         }

@@ -8,8 +8,9 @@
 using Geometrie::feldKante;
 
 namespace {
-// The widest line is two pixels; one more on each side for its rounding.
-constexpr int saum = 3;
+// The widest line is two pixels, one on either side of its dots, and a
+// pixel more for rounding at other scales.
+constexpr int saum = 2;
 }
 
 QLine Seite::linie(const Gitter &gitter, int seite)
