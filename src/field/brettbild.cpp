@@ -58,12 +58,32 @@ Ausschnitt ausschnitt(const Gitter &gitter, const QRect &bereich)
             letzterIndex(bereich.right(), Geometrie::ursprungX, gitter.spalten())};
 }
 
+// At a scale that is no whole number, what is drawn may reach into the
+// device pixel beyond its logical bounds.
+int rundung(qreal skala)
+{
+    return skala == std::round(skala) ? 0 : 1;
+}
+
+QRect imGeraet(const QRectF &logisch, qreal skala)
+{
+    const int r = rundung(skala);
+    return QRectF(logisch.topLeft() * skala, logisch.size() * skala).toAlignedRect().adjusted(-r, -r, r, r);
+}
+
+// The device pixels a side's line may touch at that scale, whatever its
+// width.
+QRect linienBereich(const Gitter &gitter, int seite, qreal skala)
+{
+    const QLine linie = Seite::linie(gitter, seite);
+    return imGeraet(QRectF(QRect(linie.p1(), linie.p2())).adjusted(-dick, -dick, dick, dick), skala);
+}
+
 // The device pixels a box's symbol may touch at that scale: its outlines
-// keep three pixels inside the box's lines, and a pixel more for rounding.
+// keep three pixels inside the box's lines.
 QRect symbolBereich(QPoint ecke, qreal skala)
 {
-    const QRectF innen = QRectF(ecke, QSizeF(feldKante, feldKante)).adjusted(symbolRand, symbolRand, -symbolRand, -symbolRand);
-    return QRectF(innen.topLeft() * skala, innen.size() * skala).toAlignedRect().adjusted(-1, -1, 1, 1);
+    return imGeraet(QRectF(ecke, QSizeF(feldKante, feldKante)).adjusted(symbolRand, symbolRand, -symbolRand, -symbolRand), skala);
 }
 
 // The sides of the boxes in the range, each once.
@@ -83,14 +103,26 @@ std::vector<int> seitenIn(const Gitter &gitter, const Ausschnitt &a)
     return seiten;
 }
 
-void zeichneLinien(QPainter &maler, const QVector<QLine> &linien, Qt::GlobalColor farbe, int breite)
+void zeichneLinien(QPainter &maler, const QVector<QLine> &linien, Qt::GlobalColor farbe)
 {
     if (linien.isEmpty())
         return;
-    QPen stift{QColor(farbe)};
-    stift.setWidth(breite);
-    maler.setPen(stift);
+    maler.setPen(QPen(QColor(farbe), duenn));
     maler.drawLines(linien);
+}
+
+// A line two pixels wide covers exactly this rectangle, reaching a pixel
+// beyond its dots and to either side; filled rather than stroked, it costs
+// a fraction.
+QRectF dickeLinie(const QLine &linie)
+{
+    return QRectF(QPointF(linie.p1()) - QPointF(1, 1), QPointF(linie.p2()) + QPointF(1, 1));
+}
+
+void zeichneDick(QPainter &maler, const QVector<QLine> &linien, const QColor &farbe)
+{
+    for (const QLine &linie : linien)
+        maler.fillRect(dickeLinie(linie), farbe);
 }
 
 }
@@ -125,10 +157,11 @@ void Brettbild::maleSeite(const Stellung &stellung, int seite)
     maleBereich(stellung, Seite::bereich(stellung.gitter(), seite));
 }
 
+// A box's symbol lies inside its lines, which need not be painted again.
 void Brettbild::maleFeld(const Stellung &stellung, int platz)
 {
     const QPoint ecke = Geometrie::ecke(stellung.gitter(), platz);
-    maleBereich(stellung, QRect(ecke, QSize(feldKante, feldKante)));
+    maleBereich(stellung, QRect(ecke, QSize(feldKante, feldKante)).adjusted(dick, dick, -dick, -dick));
 }
 
 // The picture is painted in device pixels, with the scale as the painter's
@@ -144,11 +177,7 @@ void Brettbild::male(const Stellung &stellung, const QRect &bereich, bool beschn
 {
     const Gitter &gitter = stellung.gitter();
     const qreal skala = faktor * dichte;
-    // The part in whole device pixels, one more around it for the pixels a
-    // line's rounding may reach at a scale other than 1.
-    const QRect geraet = beschneiden
-        ? QRectF(QPointF(bereich.topLeft()) * skala, QSizeF(bereich.size()) * skala).toAlignedRect().adjusted(-1, -1, 1, 1)
-        : pixmap.rect();
+    const QRect geraet = beschneiden ? imGeraet(QRectF(bereich), skala) : pixmap.rect();
     const QRect logisch = QRectF(QPointF(geraet.topLeft()) / skala, QSizeF(geraet.size()) / skala).toAlignedRect();
     const Ausschnitt a = ausschnitt(gitter, logisch);
     {
@@ -164,6 +193,10 @@ void Brettbild::male(const Stellung &stellung, const QRect &bereich, bool beschn
         const std::vector<int> seiten = seitenIn(gitter, a);
         QVector<QLine> frei, rahmen, gezogen;
         for (const int seite : seiten) {
+            // Thick lines are costly; one that misses the part would change
+            // nothing there.
+            if (beschneiden && !linienBereich(gitter, seite, skala).intersects(geraet))
+                continue;
             if (gitter.istRahmen(seite))
                 rahmen << Seite::linie(gitter, seite);
             else
@@ -173,8 +206,8 @@ void Brettbild::male(const Stellung &stellung, const QRect &bereich, bool beschn
         }
         // The grid as a new board shows it: light gray inside, the black
         // frame over the dots at its edge.
-        zeichneLinien(maler, frei, Qt::lightGray, duenn);
-        zeichneLinien(maler, rahmen, Qt::black, duenn);
+        zeichneLinien(maler, frei, Qt::lightGray);
+        zeichneLinien(maler, rahmen, Qt::black);
         for (int r = a.zeile0; r <= a.zeile1; ++r) {
             for (int c = a.spalte0; c <= a.spalte1; ++c) {
                 if (stellung.istGesperrt(gitter.platz(r, c)))
@@ -182,7 +215,7 @@ void Brettbild::male(const Stellung &stellung, const QRect &bereich, bool beschn
             }
         }
         // Drawn sides over the holes' edges where they meet.
-        zeichneLinien(maler, gezogen, Qt::black, dick);
+        zeichneDick(maler, gezogen, Qt::black);
         for (int r = a.zeile0; r <= a.zeile1; ++r) {
             for (int c = a.spalte0; c <= a.spalte1; ++c) {
                 const Stellung::Besitzer wer = stellung.besitzer(gitter.platz(r, c));
@@ -205,10 +238,13 @@ void Brettbild::hebeHervor(const Stellung &stellung, int seite, QColor farbe, in
         QPainter maler;
         beginne(maler);
         maler.setTransform(QTransform::fromScale(faktor * dichte, faktor * dichte));
-        QPen stift{farbe};
-        stift.setWidth(breite > 0 ? breite : stellung.art(seite) == Art::gezogen ? dick : duenn);
-        maler.setPen(stift);
-        maler.drawLine(Seite::linie(gitter, seite));
+        const QLine linie = Seite::linie(gitter, seite);
+        if ((breite > 0 ? breite : stellung.art(seite) == Art::gezogen ? dick : duenn) == dick) {
+            maler.fillRect(dickeLinie(linie), farbe);
+        } else {
+            maler.setPen(QPen(farbe, duenn));
+            maler.drawLine(linie);
+        }
     }
     pixmap.setDevicePixelRatio(dichte);
 }
