@@ -154,6 +154,18 @@ void Brettbild::maleBereich(const Stellung &stellung, const QRect &bereich)
 
 void Brettbild::maleSeite(const Stellung &stellung, int seite)
 {
+    // A drawn side's line lies over everything but the symbols, which keep
+    // clear of it: its pixels are all its own black. At a scale that is no
+    // whole number a symbol may share a device pixel with it.
+    if (stellung.art(seite) == Art::gezogen && rundung(faktor * dichte) == 0 && !pixmap.isNull()) {
+        QPainter maler;
+        beginne(maler);
+        maler.setTransform(QTransform::fromScale(faktor * dichte, faktor * dichte));
+        maler.fillRect(dickeLinie(Seite::linie(stellung.gitter(), seite)), Qt::black);
+        maler.end();
+        pixmap.setDevicePixelRatio(dichte);
+        return;
+    }
     maleBereich(stellung, Seite::bereich(stellung.gitter(), seite));
 }
 

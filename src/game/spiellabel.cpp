@@ -59,11 +59,14 @@ void SpielLabel::maleAlles()
     male([this] { brettbild.male(stellung()); });
 }
 
+// A colour covers the side's own line whole, so it is painted straight
+// over it; the side's area painted again from the position takes it away.
 void SpielLabel::hebeHervor(int seite, int farbe, int breite)
 {
     male([this, seite, farbe, breite] {
-        brettbild.maleSeite(stellung(), seite);
-        if (farbe != Blinker::keineFarbe)
+        if (farbe == Blinker::keineFarbe)
+            brettbild.maleSeite(stellung(), seite);
+        else
             brettbild.hebeHervor(stellung(), seite, QColor(static_cast<Qt::GlobalColor>(farbe)), breite);
     });
 }
