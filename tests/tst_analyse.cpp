@@ -210,7 +210,7 @@ private slots:
     // The long-chain rule counts turns. From any position of a game, frame
     // and holes as they are, the player to move takes the last turn exactly
     // when the free sides less the open boxes plus the double-crosses still
-    // to come are even; and where the long chains formed are one more than
+    // to come are even; and where the long chains formed are as many as
     // those double-crosses, as the rule expects, it names that player. The
     // games: safe sides at random, then the shortest chain given away, and
     // the last two boxes handed back while long chains are left.
@@ -256,7 +256,7 @@ private slots:
             kommend += doppelt[i];
             const bool letzterZug = ersterZieht[i] == erster;
             QCOMPARE((lagen[i].freieSeiten() - lagen[i].offeneFelder() + kommend) % 2 == 0, letzterZug);
-            if (Schiedsrichter::langeKetten(lagen[i]) == kommend + 1) {
+            if (Schiedsrichter::langeKetten(lagen[i]) == kommend) {
                 QCOMPARE(Kettenregel::kontrolle(lagen[i]) == Kettenregel::Kontrolle::amZug, letzterZug);
                 ++geprueft;
             }

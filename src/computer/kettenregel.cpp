@@ -12,5 +12,5 @@ Kettenregel::Kontrolle Kettenregel::kontrolle(const Lage &lage)
     if (ketten == 0)
         return Kontrolle::offen;
     const int summe = lage.freieSeiten() - lage.offeneFelder() + ketten;
-    return summe % 2 != 0 ? Kontrolle::amZug : Kontrolle::gegner;
+    return summe % 2 == 0 ? Kontrolle::amZug : Kontrolle::gegner;
 }

@@ -14,17 +14,20 @@ class Lage;
 // completes two boxes at once (a double-cross) saves one completing side. So
 // the turns left are F - O + D + 1, where D is the double-crosses still to
 // come, and the player to move takes the last turn, the one that takes the
-// last long chain, when F - O + D is even. Whoever keeps control hands over
-// the last two boxes of every long chain but the last, which the other takes
-// with one double-cross: with L long chains, D = L - 1 (a loop handed over
-// adds two, which keeps the parity). So the player to move is on course for
-// control when F - O + L is odd.
+// last long chain, when F - O + D is even.
 //
-// With the whole grid in play the classic rule counts dots; F - O is the dots
-// less one there, and drawing the frame from the start takes 2 (rows +
-// columns) sides, an even number, so the frame keeps the parity. A hole does
-// not: an inner one takes its four edges and its box, three in all, and turns
-// the parity over. Counting free sides and open boxes takes both into account.
+// Whoever keeps control hands over the last two boxes of every long chain
+// but the last, which the other takes with one double-cross each; a loop
+// handed over adds two, which keeps the parity. Where the frame is played,
+// the last chain runs into it and is taken without one. Here the frame and
+// the holes' edges are drawn from the start, so every free side lies between
+// two boxes in play, and the game's very last side always completes two
+// boxes: one more double-cross. With L long chains, D = L, and the player to
+// move is on course for control when F - O + L is even.
+//
+// Holes change the count too: an inner one takes its four edges and its box,
+// three in all, and turns the parity over. Counting free sides and open boxes
+// takes the frame and the holes into account alike.
 class Kettenregel
 {
 public:
