@@ -341,6 +341,37 @@ private slots:
         QTRY_VERIFY(!dialog());
     }
 
+    // The review opens beside the window, never over the board, and whole on
+    // the screen; the large board needs a laptop's screen for that.
+    void nebenDemBrett_data()
+    {
+        QTest::addColumn<QString>("groesse");
+        QTest::addColumn<QSize>("schirm");
+        QTest::newRow("small") << "actionKlein" << QSize(800, 600);
+        QTest::newRow("medium") << "actionMittel" << QSize(1366, 768);
+        QTest::newRow("large") << "actionGross" << QSize(1366, 768);
+    }
+
+    void nebenDemBrett()
+    {
+        QFETCH(QString, groesse);
+        QFETCH(QSize, schirm);
+        const QSize vorhanden = QGuiApplication::primaryScreen()->size();
+        if (vorhanden.width() < schirm.width() || vorhanden.height() < schirm.height())
+            QSKIP("The screen is smaller than this board needs: tst_analyse_laptop gives it one.");
+        Ansicht::loese(*fenster, "actionLevel5");
+        Ansicht::loese(*fenster, groesse);
+        fenster->show();
+        QVERIFY(QTest::qWaitForWindowExposed(fenster.get()));
+        Spieltreiber::spiele(spiel(), [&] { return Computerspieler().waehle(spiel().stellung(), 5); }, 3);
+        Ansicht::loese(*fenster, "actionAnalyse");
+        QTRY_VERIFY(dialog());
+        QTRY_VERIFY(dialog()->isVisible());
+        const QRect brett(spiel().mapToGlobal(QPoint(0, 0)), spiel().size());
+        QVERIFY(!dialog()->frameGeometry().intersects(brett));
+        QVERIFY(dialog()->screen()->availableGeometry().contains(dialog()->frameGeometry()));
+    }
+
     // Cancelled, the review stops and leaves the game as it was; the window
     // closes safely while a review runs.
     void abbrechen_data()

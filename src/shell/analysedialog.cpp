@@ -135,10 +135,12 @@ void AnalyseDialog::zeigeNeben(QWidget &fenster)
     const QScreen *schirm = fenster.screen() ? fenster.screen() : QGuiApplication::primaryScreen();
     const QRect platz = schirm->availableGeometry();
     const QRect rahmen = fenster.frameGeometry();
-    // The dialog's own frame is not known before it is shown.
-    const QSize groesse = size();
-    const int oben = std::max(platz.top(), std::min(rahmen.top(), platz.bottom() - groesse.height()));
-    if (rahmen.right() + 1 + groesse.width() <= platz.right() + 1) {
+    // The dialog's own frame is not known before it is shown: it gets the
+    // main window's.
+    const QSize zugabe = rahmen.size() - fenster.size();
+    const QSize groesse = size() + zugabe;
+    const int oben = std::max(platz.top(), std::min(rahmen.top(), platz.bottom() + 1 - groesse.height()));
+    if (rahmen.right() + groesse.width() <= platz.right()) {
         move(rahmen.right() + 1, oben);
     } else if (rahmen.left() - groesse.width() >= platz.left()) {
         move(rahmen.left() - groesse.width(), oben);
@@ -147,7 +149,7 @@ void AnalyseDialog::zeigeNeben(QWidget &fenster)
         // and the review takes what is left to its right.
         fenster.move(platz.left(), fenster.y());
         const int rechts = platz.left() + rahmen.width();
-        resize(std::max(minimumSizeHint().width(), platz.right() + 1 - rechts), height());
+        resize(std::max(minimumSizeHint().width(), platz.right() + 1 - rechts - zugabe.width()), height());
         move(rechts, oben);
     }
     show();
