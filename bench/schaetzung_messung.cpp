@@ -33,7 +33,9 @@
 // wins when its exact value is above 0, loses below; a draw is counted apart.
 //
 // How much an estimate follows the player to move: where safe sides are left,
-// the middle one is drawn and the position after it estimated too; the two
+// the first one is drawn and the position after it estimated too (not the
+// middle one, which the simple rules draw themselves, so that one play-out
+// would only play its own game again); the two
 // estimates, each for the player to move, should add up to about nothing, as
 // a safe side hands over the turn and nothing else. The column "flip" is
 // their sum in boxes, mean over the positions, for this estimate and for one
@@ -47,13 +49,15 @@ struct Brett
     int groesse;
     const char *name;
     std::vector<int> stufen;
+    // Earlier stages, where only how much the estimate flips is measured.
+    std::vector<int> kippStufen;
 };
 
 const std::vector<Brett> bretter = {
-    {0, "small", {30, 31, 32, 33, 34, 35, 36, 37, 38}},
+    {0, "small", {30, 31, 32, 33, 34, 35, 36, 37, 38}, {40, 41, 44, 45}},
     // The search reaches 64 free sides at most.
-    {1, "medium", {36, 40, 44, 48, 52, 56, 60, 64}},
-    {2, "large", {36, 42, 48, 54, 60, 64}},
+    {1, "medium", {36, 40, 44, 48, 52, 56, 60, 64}, {150, 151, 200, 201}},
+    {2, "large", {36, 42, 48, 54, 60, 64}, {400, 401, 500, 501}},
 };
 
 struct Stufe
@@ -82,7 +86,9 @@ std::map<int, std::vector<Lage>> sammle(MainWindow &fenster, const Brett &brett,
         Spieltreiber::spiele(spiel, [&] {
             const Lage lage = Lage(spiel.stellung());
             const int frei = lage.freieSeiten();
-            if (std::count(brett.stufen.begin(), brett.stufen.end(), frei) && !genommen[frei]) {
+            const bool gesucht = std::count(brett.stufen.begin(), brett.stufen.end(), frei)
+                || std::count(brett.kippStufen.begin(), brett.kippStufen.end(), frei);
+            if (gesucht && !genommen[frei]) {
                 lagen[frei].push_back(lage);
                 genommen[frei] = true;
             }
@@ -103,19 +109,24 @@ void zaehleRegel(const Lage &lage, int wert, Stufe &stufe)
     (fuerRegel > 0 ? stufe.regelGewinnt : fuerRegel < 0 ? stufe.regelVerliert : stufe.regelRemis)++;
 }
 
+void missKippen(const Lage &lage, Stufe &stufe)
+{
+    const std::vector<int> sicher = Faustregel::sichereSeiten(lage);
+    if (sicher.empty())
+        return;
+    Lage danach = lage;
+    danach.ziehe(sicher.front());
+    stufe.kippen.push_back(std::abs(Schaetzer::schaetze(lage) + Schaetzer::schaetze(danach)));
+    stufe.kippenEinAusspiel.push_back(std::abs(Faustregel::ausspielen(lage) + Faustregel::ausspielen(danach)));
+}
+
 Stufe miss(const std::vector<Lage> &lagen, long knotenKappe)
 {
     Stufe stufe;
     const Notbremse bremse(Notbremse::Uhr::time_point::max(), nullptr);
     for (const Lage &lage : lagen) {
         const int schaetzung = Schaetzer::schaetze(lage);
-        const std::vector<int> sicher = Faustregel::sichereSeiten(lage);
-        if (!sicher.empty()) {
-            Lage danach = lage;
-            danach.ziehe(sicher[sicher.size() / 2]);
-            stufe.kippen.push_back(std::abs(schaetzung + Schaetzer::schaetze(danach)));
-            stufe.kippenEinAusspiel.push_back(std::abs(Faustregel::ausspielen(lage) + Faustregel::ausspielen(danach)));
-        }
+        missKippen(lage, stufe);
         Endspielsuche suche(lage, knotenKappe, bremse);
         int wert = 0;
         if (!suche.bewerte(wert)) {
@@ -156,17 +167,34 @@ int main(int argc, char *argv[])
     const long knotenKappe = argc > 2 ? std::atol(argv[2]) : 2000000L;
 
     MainWindow fenster;
+    std::map<const Brett *, std::map<int, std::vector<Lage>>> alle;
+    for (const Brett &brett : bretter)
+        alle[&brett] = sammle(fenster, brett, spiele);
+    const auto von = [&alle](const Brett &brett, int frei) {
+        const auto gefunden = alle[&brett].find(frei);
+        return gefunden == alle[&brett].end() ? std::vector<Lage>{} : gefunden->second;
+    };
     std::printf("| board | free sides | solved | not solved | error: mean | 90th percentile | rule's side wins | "
                 "loses | draws | rule open | flip | flip of one play-out |\n"
                 "|---|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|\n");
     for (const Brett &brett : bretter) {
-        const std::map<int, std::vector<Lage>> lagen = sammle(fenster, brett, spiele);
         for (const int frei : brett.stufen) {
-            const auto gefunden = lagen.find(frei);
-            const Stufe s = miss(gefunden == lagen.end() ? std::vector<Lage>{} : gefunden->second, knotenKappe);
+            const Stufe s = miss(von(brett, frei), knotenKappe);
             std::printf("| %s | %d | %zu | %d | %.2f | %.1f | %d | %d | %d | %d | %.2f | %.2f |\n", brett.name, frei,
                         s.fehler.size(), s.ungeloest, mittel(s.fehler) / 2, perzentil90(s.fehler) / 2.0, s.regelGewinnt,
                         s.regelVerliert, s.regelRemis, s.regelOffen, mittel(s.kippen) / 2,
+                        mittel(s.kippenEinAusspiel) / 2);
+            std::fflush(stdout);
+        }
+    }
+    std::printf("\n| board | free sides | positions with safe sides | flip | flip of one play-out |\n"
+                "|---|---:|---:|---:|---:|\n");
+    for (const Brett &brett : bretter) {
+        for (const int frei : brett.kippStufen) {
+            Stufe s;
+            for (const Lage &lage : von(brett, frei))
+                missKippen(lage, s);
+            std::printf("| %s | %d | %zu | %.2f | %.2f |\n", brett.name, frei, s.kippen.size(), mittel(s.kippen) / 2,
                         mittel(s.kippenEinAusspiel) / 2);
             std::fflush(stdout);
         }

@@ -12,8 +12,8 @@
 
 namespace {
 
-// Play-outs per estimate: the n-th starts after n - 1 random safe sides.
-constexpr int ausspiele = 8;
+// Play-outs per estimate.
+constexpr int ausspiele = 16;
 // Fowler, Noll and Vo's hash, to seed the random sides by the position; a
 // generator of its own leaves the levels' rand() sequence alone.
 constexpr std::uint64_t fnvAnfang = 1469598103934665603ull;
@@ -62,18 +62,14 @@ private:
     std::uint64_t zustand;
 };
 
-// Where a box can be taken, only play-outs from here make sense: drawing a
-// safe side instead would give it away.
-int ausspielenNach(const Lage &lage, int vorweg, Zufall &zufall)
+// Safe sides drawn at random until none is left, then the simple rules to
+// the end: for the player to move at the start.
+int ausspielenZufaellig(const Lage &lage, Zufall &zufall)
 {
     Lage weiter = lage;
     int vorzeichen = 1;
-    int nehmen = -1;
-    int ablehnen = -1;
-    for (int i = 0; i < vorweg && !Faustregel::fangStelle(weiter, nehmen, ablehnen); ++i) {
-        const std::vector<int> sicher = Faustregel::sichereSeiten(weiter);
-        if (sicher.empty())
-            break;
+    for (std::vector<int> sicher = Faustregel::sichereSeiten(weiter); !sicher.empty();
+         sicher = Faustregel::sichereSeiten(weiter)) {
         weiter.ziehe(sicher[zufall.unter(sicher.size())]);
         vorzeichen = -vorzeichen;
     }
@@ -93,8 +89,8 @@ int Schaetzer::schaetze(const Lage &lage)
         return Faustregel::ausspielen(lage);
     Zufall zufall(streuwert(lage));
     int summe = 0;
-    for (int vorweg = 0; vorweg < ausspiele; ++vorweg)
-        summe += ausspielenNach(lage, vorweg, zufall);
+    for (int i = 0; i < ausspiele; ++i)
+        summe += ausspielenZufaellig(lage, zufall);
     return static_cast<int>(std::lround(static_cast<double>(summe) / ausspiele));
 }
 

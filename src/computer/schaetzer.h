@@ -10,11 +10,12 @@ class Lage;
 // game review, and where it has been measured to be good enough to show.
 //
 // One game played out by the simple rules hands control of the long chains
-// to whoever happens to run out of safe sides second, so its result follows
-// the player to move. The estimate therefore averages play-outs that start
-// after none, one, two, ... safe sides drawn at random: both players run out
-// first about equally often, and the positions before and after a quiet side
-// get about the same value.
+// to whoever happens to run out of safe sides second, and which player that
+// is changes with every safe side drawn before, so its result jumps from one
+// position to the next. The estimate therefore averages play-outs that draw
+// the safe sides at random, each a different order, before the simple rules
+// play the rest: the positions before and after a quiet side get about the
+// same value.
 class Schaetzer
 {
 public:
