@@ -25,8 +25,10 @@ std::vector<Rueckschau::Bewertung> Rueckschau::bewerte(const std::vector<Lage> &
                 break;
             if (rat.exakt)
                 bewertung = {rat.wert, true, true, rat.seite};
-            else
-                bewertung = {Schaetzer::schaetze(lage), false, Schaetzer::verlaesslich(lage), rat.seite};
+            else if (Schaetzer::verlaesslich(lage))
+                bewertung = {Schaetzer::schaetze(lage), false, true, rat.seite};
+            else // An estimate too rough to show is not worth its play-outs.
+                bewertung = {0, false, false, rat.seite};
         }
         ergebnis.push_back(bewertung);
         if (fortschritt)
