@@ -32,7 +32,7 @@ constexpr int fehlerMarkerGroesse = 15;
 const QColor punktFarbe(Qt::darkBlue);
 // Small enough to stand beside the large board on a laptop's screen of
 // 1366 x 768 pixels.
-const QSize diagrammGroesse(380, 210);
+const QSize diagrammGroesse(380, 290);
 constexpr int tabellenHoehe = 180;
 constexpr int kontrollSpalte = 4;
 const QString strich = QStringLiteral("—");
@@ -183,7 +183,8 @@ QTableWidget *AnalyseDialog::tabelle(const std::vector<Analyse::Zugbewertung> &z
             }
             tabelle->setItem(zeile, spalte, eintrag);
         }
-        tabelle->item(zeile, kontrollSpalte)->setForeground(Kontrollband::farbe(zug.kontrolle));
+        if (zug.kontrolle != Analyse::Kontrolle::offen)
+            tabelle->item(zeile, kontrollSpalte)->setForeground(Kontrollband::farbe(zug.kontrolle));
     }
     tabelle->resizeColumnsToContents();
     tabelle->setMinimumHeight(tabellenHoehe);
