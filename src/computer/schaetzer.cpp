@@ -14,10 +14,13 @@ namespace {
 
 // Play-outs per estimate.
 constexpr int ausspiele = 16;
+// Valuing loops alone tries their orders: cheap only for a few of them.
+constexpr std::size_t ringeHoechstens = 7;
 // Fowler, Noll and Vo's hash, to seed the random sides by the position; a
 // generator of its own leaves the levels' rand() sequence alone.
 constexpr std::uint64_t fnvAnfang = 1469598103934665603ull;
 constexpr std::uint64_t fnvFaktor = 1099511628211ull;
+// Knuth's MMIX linear congruential generator, its high bits.
 constexpr std::uint64_t lcgFaktor = 6364136223846793005ull;
 constexpr std::uint64_t lcgSchritt = 1442695040888963407ull;
 constexpr int lcgVerwerfen = 33;
@@ -81,7 +84,7 @@ int ausspielenZufaellig(const Lage &lage, Zufall &zufall)
 int Schaetzer::schaetze(const Lage &lage)
 {
     std::vector<int> ringe;
-    if (Faustregel::nurRinge(lage, ringe))
+    if (Faustregel::nurRinge(lage, ringe) && ringe.size() <= ringeHoechstens)
         return Faustregel::ringWert(ringe);
     int nehmen = -1;
     int ablehnen = -1;
