@@ -70,10 +70,6 @@
         <source>Kästchen</source>
         <translation>Boxes</translation>
     </message>
-    <message>
-        <source>Spalten A, B, … von links, Zeilen 1, 2, … von oben; eine Seite heißt nach dem Kästchen links von ihr oder über ihr, am Rand nach dem daneben.</source>
-        <translation>Columns A, B, … from the left, rows 1, 2, … from the top; a side is named after the box to its left or above it, at the frame after the one beside it.</translation>
-    </message>
     <message numerus="yes">
         <source>%n Fehler</source>
         <translation>
@@ -81,12 +77,46 @@
             <numerusform>%n mistakes</numerusform>
         </translation>
     </message>
+    <message>
+        <source>du</source>
+        <translation>you</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>computer</translation>
+    </message>
+    <message>
+        <source>offen</source>
+        <translation>open</translation>
+    </message>
+    <message>
+        <source>Spalten A, B, … von links, Zeilen 1, 2, … von oben; eine Seite heißt nach dem Kästchen links von ihr oder über ihr, am Rand nach dem daneben. „≈“ ist geschätzt, „—“ noch nicht bekannt. Kontrolle: wer nach der Regel der langen Ketten auf Kurs ist, die langen Ketten zu bekommen.</source>
+        <translation>Columns A, B, … from the left, rows 1, 2, … from the top; a side is named by the box left of it or above it, at the frame by the one beside it. “≈” is an estimate, “—” not known yet. Control: who is on course to get the long chains by the long-chain rule.</translation>
+    </message>
     <message numerus="yes">
-        <source>, zusammen %n Kästchen</source>
+        <source>: %n Kästchen verschenkt</source>
         <translation>
-            <numerusform>, %n box in all</numerusform>
-            <numerusform>, %n boxes in all</numerusform>
+            <numerusform>: %n box given away</numerusform>
+            <numerusform>: %n boxes given away</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Kontrolle</source>
+        <translation>Control</translation>
+    </message>
+    <message numerus="yes">
+        <source>Gezählt sind nur Verluste, die sicher feststehen: bei %n deiner Züge steht er noch nicht fest.</source>
+        <translation>
+            <numerusform>Only losses known for certain are counted: for %n of your turns it is not known yet.</numerusform>
+            <numerusform>Only losses known for certain are counted: for %n of your turns it is not known yet.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Kontrollband</name>
+    <message>
+        <source>Wer nach der Regel der langen Ketten auf Kurs zur Kontrolle ist: grün du, rot der Computer, grau offen</source>
+        <translation>Who is on course for control by the long-chain rule: green you, red the computer, gray open</translation>
     </message>
 </context>
 <context>

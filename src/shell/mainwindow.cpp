@@ -96,7 +96,7 @@ void MainWindow::verbindeAnalyse()
         analyseDialog = new AnalyseDialog(ergebnis, this);
         analyseDialog->setAttribute(Qt::WA_DeleteOnClose);
         connect(analyseDialog, &AnalyseDialog::zugGewaehlt, spielLabel, &SpielLabel::zurueckVor);
-        analyseDialog->show();
+        analyseDialog->zeigeNeben(*this);
         zeigeAnalyseAktiv();
     });
 }
