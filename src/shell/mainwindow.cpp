@@ -228,14 +228,10 @@ void MainWindow::setzeLevel(int level)
 
 void MainWindow::markiereLevel(int level)
 {
-    QAction *gewaehlt = level == 6 ? ui->actionLevel6
-        : level == 5              ? ui->actionLevel5
-        : level == 4              ? ui->actionLevel4
-        : level == 3              ? ui->actionLevel3
-        : level == 2              ? ui->actionLevel2
-                                  : ui->actionLevel1;
-    markiere({ui->actionLevel6, ui->actionLevel5, ui->actionLevel4, ui->actionLevel3, ui->actionLevel2, ui->actionLevel1},
-             gewaehlt);
+    // Levels outside 2 to 6 mark level 1.
+    const std::initializer_list<QAction *> stufen{ui->actionLevel1, ui->actionLevel2, ui->actionLevel3,
+                                                  ui->actionLevel4, ui->actionLevel5, ui->actionLevel6};
+    markiere(stufen, stufen.begin()[level >= 2 && level <= 6 ? level - 1 : 0]);
 }
 
 void MainWindow::markiere(std::initializer_list<QAction *> gruppe, const QAction *gewaehlt)
