@@ -57,14 +57,14 @@ private slots:
         MainWindow fenster;
         fenster.show();
         QCOMPARE(menue(fenster.menuBar()),
-                 englisch ? "File (New Game Ctrl+N, Open Game Ctrl+O, Save Game Ctrl+S, Save Game As Ctrl+Alt+S, -, "
-                            "Quit Ctrl+Q), Edit (Undo Ctrl+Z aus, Redo Ctrl+Y aus, -, Hint Ctrl+H, Analysis … aus), Settings "
-                            "(Size (Small, Medium, Large), Level (6 - Master, 5 - Strong, 4, 3 - Medium, 2, 1 - Weak), "
-                            "Human Starts an)"
-                          : "Datei (Neues Spiel Strg+N, Spiel öffnen Strg+O, Spiel speichern Strg+S, Spiel speichern "
-                            "unter Strg+Alt+S, -, Beenden Strg+Q), Bearbeiten (Rückgängig Strg+Z aus, Wiederherstellen "
-                            "Strg+Y aus, -, Tipp Strg+H, Analyse … aus), Einstellungen (Größe (Klein, Mittel, Groß), Level (6 - "
-                            "Meister, 5 - Stark, 4, 3 - Mittel, 2, 1 - Schwach), Mensch startet an)");
+                 englisch ? "&File (&New Game Ctrl+N, &Open Game Ctrl+O, &Save Game Ctrl+S, Save Game &As Ctrl+Alt+S, -, "
+                            "&Quit Ctrl+Q), &Edit (&Undo Ctrl+Z aus, &Redo Ctrl+Y aus, -, &Hint Ctrl+H, &Analysis … aus), "
+                            "&Settings (&Size (&Small, &Medium, &Large), &Level (&6 - Master, &5 - Strong, &4, &3 - Medium, "
+                            "&2, &1 - Weak), &Human Starts an)"
+                          : "&Datei (&Neues Spiel Strg+N, Spiel ö&ffnen Strg+O, &Spiel speichern Strg+S, Spiel speichern "
+                            "&unter Strg+Alt+S, -, &Beenden Strg+Q), &Bearbeiten (&Rückgängig Strg+Z aus, &Wiederherstellen "
+                            "Strg+Y aus, -, &Tipp Strg+H, &Analyse … aus), &Einstellungen (&Größe (&Klein, &Mittel, &Groß), "
+                            "&Level (&6 - Meister, &5 - Stark, &4, &3 - Mittel, &2, &1 - Schwach), &Mensch startet an)");
         const QString statusMuster = englisch ? "Human: %1, Computer: %1, your turn" : "Mensch: %1, Computer: %1, du bist dran";
         const QString tippMuster = englisch ? "Hint: %1 of %1 boxes for you" : "Tipp: noch %1 von %1 Kästchen für dich";
         QCOMPARE(Stellung::fett(fenster), QStringList({"actionKlein", "actionLevel5"}));
@@ -149,6 +149,39 @@ private slots:
         QCOMPARE(Stellung::status(fenster), "Mensch: 0, Computer: 0");
         QTRY_VERIFY(Stellung::aktiv(fenster, "actionRueckgaengig"));
         QVERIFY(uhr.elapsed() >= 250);
+    }
+
+    // Each menu's entries have Alt letters of their own, and no key serves
+    // two commands; the desktop's keys for redo and "save as" serve beside
+    // the game's own. F10 and Alt with the first menu's letter open the
+    // first menu.
+    void tasten()
+    {
+        MainWindow fenster;
+        fenster.show();
+        QVERIFY(QTest::qWaitForWindowActive(&fenster));
+        // Of the window's widgets, only the menu bar and the menus hold
+        // actions.
+        QStringList belegt;
+        for (const QWidget *menue : fenster.findChildren<QWidget *>()) {
+            QStringList buchstaben;
+            for (const QAction *eintrag : menue->actions()) {
+                buchstaben << (eintrag->isSeparator() ? "-" : QKeySequence::mnemonic(eintrag->text()).toString());
+                for (const QKeySequence &taste : eintrag->shortcuts())
+                    belegt << taste.toString();
+            }
+            buchstaben.removeAll("-");
+            QVERIFY2(!buchstaben.contains("") && buchstaben.removeDuplicates() == 0, qPrintable(buchstaben.join(' ')));
+        }
+        QVERIFY2(belegt.removeDuplicates() == 0, qPrintable(belegt.join(' ')));
+        QVERIFY(fenster.findChild<QAction *>("actionWiederherstellen")->shortcuts().contains(QKeySequence("Ctrl+Shift+Z")));
+        QVERIFY(fenster.findChild<QAction *>("actionSpiel_speichern_unter")->shortcuts().contains(QKeySequence("Ctrl+Shift+S")));
+        QMenu *datei = fenster.findChild<QMenu *>("menuDatei");
+        for (const QKeySequence &taste : {QKeySequence(Qt::Key_F10), QKeySequence::mnemonic(datei->title())}) {
+            QTest::keySequence(&fenster, taste);
+            QTRY_VERIFY2(datei->isVisible(), qPrintable(taste.toString()));
+            datei->close();
+        }
     }
 };
 

@@ -96,100 +96,24 @@
         <translation>Punktfeld</translation>
     </message>
     <message>
-        <source>Datei</source>
-        <translation>File</translation>
-    </message>
-    <message>
-        <source>Bearbeiten</source>
-        <translation>Edit</translation>
-    </message>
-    <message>
-        <source>Einstellungen</source>
-        <translation>Settings</translation>
-    </message>
-    <message>
-        <source>Größe</source>
-        <translation>Size</translation>
-    </message>
-    <message>
-        <source>Level</source>
-        <translation>Level</translation>
-    </message>
-    <message>
-        <source>Beenden</source>
-        <translation>Quit</translation>
-    </message>
-    <message>
         <source>Ctrl+Q</source>
         <translation>Ctrl+Q</translation>
-    </message>
-    <message>
-        <source>Neues Spiel</source>
-        <translation>New Game</translation>
     </message>
     <message>
         <source>Ctrl+N</source>
         <translation>Ctrl+N</translation>
     </message>
     <message>
-        <source>Rückgängig</source>
-        <translation>Undo</translation>
-    </message>
-    <message>
         <source>Ctrl+Z</source>
         <translation>Ctrl+Z</translation>
-    </message>
-    <message>
-        <source>Wiederherstellen</source>
-        <translation>Redo</translation>
     </message>
     <message>
         <source>Ctrl+Y</source>
         <translation>Ctrl+Y</translation>
     </message>
     <message>
-        <source>Tipp</source>
-        <translation>Hint</translation>
-    </message>
-    <message>
         <source>Ctrl+H</source>
         <translation>Ctrl+H</translation>
-    </message>
-    <message>
-        <source>Klein</source>
-        <translation>Small</translation>
-    </message>
-    <message>
-        <source>Mittel</source>
-        <translation>Medium</translation>
-    </message>
-    <message>
-        <source>Groß</source>
-        <translation>Large</translation>
-    </message>
-    <message>
-        <source>6 - Meister</source>
-        <translation>6 - Master</translation>
-    </message>
-    <message>
-        <source>5 - Stark</source>
-        <translation>5 - Strong</translation>
-    </message>
-    <message>
-        <source>4</source>
-        <translation>4</translation>
-    </message>
-    <message>
-        <source>3 - Mittel</source>
-        <translation>3 - Medium</translation>
-    </message>
-    <message>
-        <source>2</source>
-        <translation>2</translation>
-    </message>
-    <message>
-        <source>1 - Schwach</source>
-        <translation>1 - Weak</translation>
     </message>
     <message>
         <source>Spiel öffnen</source>
@@ -208,16 +132,8 @@
         <translation>Ctrl+S</translation>
     </message>
     <message>
-        <source>Spiel speichern unter</source>
-        <translation>Save Game As</translation>
-    </message>
-    <message>
         <source>Ctrl+Alt+S</source>
         <translation>Ctrl+Alt+S</translation>
-    </message>
-    <message>
-        <source>Mensch startet</source>
-        <translation>Human Starts</translation>
     </message>
     <message>
         <source>Spiel speichern unter ...</source>
@@ -240,10 +156,6 @@
         <translation>Error</translation>
     </message>
     <message>
-        <source>Analyse …</source>
-        <translation>Analysis …</translation>
-    </message>
-    <message>
         <source>Analyse läuft …</source>
         <translation>Analysing …</translation>
     </message>
@@ -254,6 +166,102 @@
     <message>
         <source>Analyse</source>
         <translation>Analysis</translation>
+    </message>
+    <message>
+        <source>&amp;Datei</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Bearbeiten</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Einstellungen</source>
+        <translation>&amp;Settings</translation>
+    </message>
+    <message>
+        <source>&amp;Größe</source>
+        <translation>&amp;Size</translation>
+    </message>
+    <message>
+        <source>&amp;Level</source>
+        <translation>&amp;Level</translation>
+    </message>
+    <message>
+        <source>&amp;Beenden</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>&amp;Neues Spiel</source>
+        <translation>&amp;New Game</translation>
+    </message>
+    <message>
+        <source>&amp;Rückgängig</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Wiederherstellen</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>&amp;Tipp</source>
+        <translation>&amp;Hint</translation>
+    </message>
+    <message>
+        <source>&amp;Analyse …</source>
+        <translation>&amp;Analysis …</translation>
+    </message>
+    <message>
+        <source>&amp;Klein</source>
+        <translation>&amp;Small</translation>
+    </message>
+    <message>
+        <source>&amp;Mittel</source>
+        <translation>&amp;Medium</translation>
+    </message>
+    <message>
+        <source>&amp;Groß</source>
+        <translation>&amp;Large</translation>
+    </message>
+    <message>
+        <source>&amp;6 - Meister</source>
+        <translation>&amp;6 - Master</translation>
+    </message>
+    <message>
+        <source>&amp;5 - Stark</source>
+        <translation>&amp;5 - Strong</translation>
+    </message>
+    <message>
+        <source>&amp;4</source>
+        <translation>&amp;4</translation>
+    </message>
+    <message>
+        <source>&amp;3 - Mittel</source>
+        <translation>&amp;3 - Medium</translation>
+    </message>
+    <message>
+        <source>&amp;2</source>
+        <translation>&amp;2</translation>
+    </message>
+    <message>
+        <source>&amp;1 - Schwach</source>
+        <translation>&amp;1 - Weak</translation>
+    </message>
+    <message>
+        <source>Spiel ö&amp;ffnen</source>
+        <translation>&amp;Open Game</translation>
+    </message>
+    <message>
+        <source>&amp;Spiel speichern</source>
+        <translation>&amp;Save Game</translation>
+    </message>
+    <message>
+        <source>Spiel speichern &amp;unter</source>
+        <translation>Save Game &amp;As</translation>
+    </message>
+    <message>
+        <source>&amp;Mensch startet</source>
+        <translation>&amp;Human Starts</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include "mainwindow.h"
 
 #include "analysedialog.h"
+#include "desktoptasten.h"
 #include "game/analyse.h"
 #include "game/spiellabel.h"
 #include "savegame/spieldatei.h"
@@ -30,6 +31,7 @@ MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent), ui(new Ui::MainWindow)
 {
     ui->setupUi(this);
+    ergaenzeDesktoptasten(*ui, this);
     tippMeldungTimer.setSingleShot(true);
     tippMeldungTimer.setInterval(tippMeldungDauer);
     connect(&tippMeldungTimer, &QTimer::timeout, this, [this] { statusLabel.setText(statusText); });
