@@ -3,6 +3,7 @@
 
 #include "game/spiellabel.h"
 #include "savegame/zustandscode.h"
+#include "shell/endmeldung.h"
 #include "shell/mainwindow.h"
 #include "shell/qtuebersetzung.h"
 #include "spieltreiber.h"
@@ -24,6 +25,16 @@ static QString menue(const QWidget *leiste)
         eintraege << teile.join(' ');
     }
     return eintraege.join(", ");
+}
+
+// The board's top row is one chain of six free boxes, closed at both ends;
+// of the other boxes, all owned, the human has the first `mensch`.
+static QString kette(int mensch)
+{
+    QString zeichnung = "+--+--+--+--+--+--+\n|                 |\n";
+    for (int feld = 0; feld < 24; ++feld)
+        zeichnung += QString(feld % 6 ? "" : "+--+--+--+--+--+--+\n|") + (feld < mensch ? "H |" : "C |") + (feld % 6 == 5 ? "\n" : "");
+    return zeichnung + "+--+--+--+--+--+--+";
 }
 
 // The window: its menus, the status line, and the commands for size, level
@@ -73,6 +84,7 @@ private slots:
         QCOMPARE(Stellung::status(fenster), statusMuster.arg(0));
         SpielLabel &spiel = Stellung::spiel(fenster);
         QLabel *zeile = fenster.statusBar()->findChild<QLabel *>();
+        QLabel *ende = fenster.statusBar()->findChild<QLabel *>("endmeldung");
         QVERIFY(!fenster.statusBar()->isSizeGripEnabled());
         const QStringList aktionen = {"actionKlein", "actionMittel", "actionGross"};
         for (int groesse : {1, 2, 0}) {
@@ -102,6 +114,15 @@ private slots:
                 QTRY_VERIFY(zeile->width() >= zeile->sizeHint().width());
                 QVERIFY(zeile->geometry().right() < fenster.width());
                 breitesteZeile = qMax(breitesteZeile, zeile->sizeHint().width());
+                // The last line with each end message beside it; their
+                // texts are checked where games end.
+                fenster.setzeStatusText(Partie::statuszeile(zahl, zahl, true, false));
+                for (const QString &meldung : Endmeldung::alleMeldungen(zahl)) {
+                    ende->setText(meldung);
+                    QTRY_VERIFY(ende->width() >= ende->sizeHint().width() && ende->x() >= zeile->geometry().right()
+                                && ende->geometry().right() < fenster.width());
+                    breitesteZeile = qMax(breitesteZeile, zeile->sizeHint().width() + ende->sizeHint().width());
+                }
             }
             QVERIFY(fenster.width() <= qMax(bild.width(), breitesteZeile + 20));
             QVERIFY(spiel.width() >= bild.width());
@@ -182,6 +203,38 @@ private slots:
             QTRY_VERIFY2(datei->isVisible(), qPrintable(taste.toString()));
             datei->close();
         }
+    }
+
+    // The end of a game says who won beside the status line, which ends as
+    // before; the game going on again ends the message at once, else it goes
+    // after a few seconds.
+    void endmeldung_data()
+    {
+        QTest::addColumn<int>("mensch");
+        QTest::addColumn<QList<int>>("spalten");
+        QTest::addColumn<QString>("meldung");
+        // The human takes the chain, side by side, or opens it for the computer.
+        QTest::newRow("gewonnen") << 12 << QList<int>{0, 1, 2, 3, 4} << (englisch ? "You won, 18 to 12!" : "Gewonnen, 18 zu 12!");
+        QTest::newRow("verloren") << 10 << QList<int>{2} << (englisch ? "You lost, 10 to 20." : "Verloren, 10 zu 20.");
+        QTest::newRow("unentschieden") << 9 << QList<int>{0, 1, 2, 3, 4} << (englisch ? "A draw, 15 to 15." : "Unentschieden, 15 zu 15.");
+    }
+    void endmeldung()
+    {
+        QFETCH(int, mensch);
+        QFETCH(QList<int>, spalten);
+        QFETCH(QString, meldung);
+        MainWindow fenster;
+        SpielLabel &spiel = Stellung::spiel(fenster);
+        QLabel *ende = fenster.statusBar()->findChild<QLabel *>("endmeldung");
+        Stellung::setze(spiel, kette(mensch));
+        for (int spalte : spalten)
+            Stellung::druecke(spiel, Stellung::druckpunkt(0, spalte, 1));
+        Spieltreiber::computerRunde(spiel);
+        QCOMPARE(ende->text(), meldung);
+        QVERIFY(Stellung::status(fenster).endsWith(englisch ? ", game over" : ", fertig"));
+        if (spalten.size() > 1)
+            Stellung::loese(fenster, "actionRueckgaengig");
+        QTRY_COMPARE_WITH_TIMEOUT(ende->text(), QString(), spalten.size() > 1 ? 0 : 10000);
     }
 };
 

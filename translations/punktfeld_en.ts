@@ -90,6 +90,21 @@
     </message>
 </context>
 <context>
+    <name>Endmeldung</name>
+    <message>
+        <source>Gewonnen, %1 zu %2!</source>
+        <translation>You won, %1 to %2!</translation>
+    </message>
+    <message>
+        <source>Verloren, %1 zu %2.</source>
+        <translation>You lost, %1 to %2.</translation>
+    </message>
+    <message>
+        <source>Unentschieden, %1 zu %2.</source>
+        <translation>A draw, %1 to %2.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Punktfeld</source>

@@ -5,6 +5,7 @@
 
 #include "analysedialog.h"
 #include "desktoptasten.h"
+#include "endmeldung.h"
 #include "game/analyse.h"
 #include "game/spiellabel.h"
 #include "savegame/spieldatei.h"
@@ -42,6 +43,9 @@ MainWindow::MainWindow(QWidget *parent)
     verbindeSpiel();
     verbindeAnalyse();
     spielLabel->neuesSpiel(groesse, true);
+    // Beside the status line, which the first game has put in the bar.
+    endmeldung = new Endmeldung(spielLabel->partie(), ui->statusBar);
+    ui->statusBar->addWidget(endmeldung, 0);
     passeFenstergroesseAn();
     setCentralWidget(spielLabel);
     fettFont.setWeight(QFont::Bold);
@@ -187,23 +191,31 @@ void MainWindow::passeFenstergroesseAn()
 int MainWindow::breitesteStatuszeile()
 {
     // Both scores with as many digits as the board has boxes, each digit in
-    // turn, since a font need not give all digits one width.
+    // turn, since a font need not give all digits one width; and the last
+    // line with each end message beside it.
     const int stellen = QString::number(spielLabel->brett().end() - spielLabel->brett().begin()).size();
     const QString text = statusLabel.text();
+    const QString meldung = endmeldung->text();
     // A hint's message, shown in the line's place, is a little shorter than
     // the line with as many digits, so it fits as well.
     int breite = 0;
+    const auto miss = [this, &breite](const QString &zeile, const QString &ende) {
+        statusLabel.setText(zeile);
+        endmeldung->setText(ende);
+        // The status bar's layouts keep the hints of the text they last laid
+        // out until they are invalidated.
+        for (QLayout *layout : ui->statusBar->findChildren<QLayout *>())
+            layout->invalidate();
+        breite = std::max(breite, ui->statusBar->sizeHint().width());
+    };
     for (char ziffer = '0'; ziffer <= '9'; ++ziffer) {
         const QString zahl(stellen, QLatin1Char(ziffer));
-        statusLabel.setText(Partie::statuszeile(zahl, zahl, false, true));
-        breite = std::max(breite, statusLabel.sizeHint().width());
+        miss(Partie::statuszeile(zahl, zahl, false, true), QString());
+        for (const QString &ende : Endmeldung::alleMeldungen(zahl))
+            miss(Partie::statuszeile(zahl, zahl, true, false), ende);
     }
-    statusLabel.setText(text);
-    // The status bar's margins come on top. Its layouts keep the hints of
-    // the text they last laid out until they are invalidated.
-    for (QLayout *layout : ui->statusBar->findChildren<QLayout *>())
-        layout->invalidate();
-    return breite + ui->statusBar->sizeHint().width() - statusLabel.sizeHint().width();
+    miss(text, meldung);
+    return breite;
 }
 
 void MainWindow::setzeGroesse(int groesse, bool zufallsform, bool erzwingen)
