@@ -71,11 +71,12 @@ private slots:
                  englisch ? "&File (&New Game Ctrl+N, &Open Game Ctrl+O, &Save Game Ctrl+S, Save Game &As Ctrl+Alt+S, -, "
                             "&Quit Ctrl+Q), &Edit (&Undo Ctrl+Z aus, &Redo Ctrl+Y aus, -, &Hint Ctrl+H, &Analysis … aus), "
                             "&Settings (&Size (&Small, &Medium, &Large), &Level (&6 - Master, &5 - Strong, &4, &3 - Medium, "
-                            "&2, &1 - Weak), &Human Starts an)"
+                            "&2, &1 - Weak), &Human Starts an), &Help (&Rules F1, &About Punktfeld)"
                           : "&Datei (&Neues Spiel Strg+N, Spiel ö&ffnen Strg+O, &Spiel speichern Strg+S, Spiel speichern "
                             "&unter Strg+Alt+S, -, &Beenden Strg+Q), &Bearbeiten (&Rückgängig Strg+Z aus, &Wiederherstellen "
                             "Strg+Y aus, -, &Tipp Strg+H, &Analyse … aus), &Einstellungen (&Größe (&Klein, &Mittel, &Groß), "
-                            "&Level (&6 - Meister, &5 - Stark, &4, &3 - Mittel, &2, &1 - Schwach), &Mensch startet an)");
+                            "&Level (&6 - Meister, &5 - Stark, &4, &3 - Mittel, &2, &1 - Schwach), &Mensch startet an), "
+                            "&Hilfe (&Spielregeln F1, Über &Punktfeld)");
         const QString statusMuster = englisch ? "Human: %1, Computer: %1, your turn" : "Mensch: %1, Computer: %1, du bist dran";
         const QString tippMuster = englisch ? "Hint: %1 of %1 boxes for you" : "Tipp: noch %1 von %1 Kästchen für dich";
         QCOMPARE(Stellung::fett(fenster), QStringList({"actionKlein", "actionLevel5"}));
@@ -175,7 +176,7 @@ private slots:
     // Each menu's entries have Alt letters of their own, and no key serves
     // two commands; the desktop's keys for redo and "save as" serve beside
     // the game's own. F10 and Alt with the first menu's letter open the
-    // first menu.
+    // first menu, and F1 the rules.
     void tasten()
     {
         MainWindow fenster;
@@ -203,6 +204,9 @@ private slots:
             QTRY_VERIFY2(datei->isVisible(), qPrintable(taste.toString()));
             datei->close();
         }
+        QTest::keyClick(&fenster, Qt::Key_F1);
+        QTRY_COMPARE(QApplication::activeWindow()->windowTitle(), englisch ? "Rules" : "Spielregeln");
+        QCOMPARE(Stellung::spiel(fenster).toolTip().count(englisch ? "smiling face" : "lächelndes Gesicht"), 1);
     }
 
     // The end of a game says who won beside the status line, which ends as

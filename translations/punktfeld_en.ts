@@ -105,6 +105,49 @@
     </message>
 </context>
 <context>
+    <name>Hilfe</name>
+    <message>
+        <source>Ein lächelndes Gesicht: dein Kästchen. Ein abgerundetes Quadrat: ein Kästchen des Computers.</source>
+        <translation>A smiling face: your box. A rounded square: a box of the computer's.</translation>
+    </message>
+    <message>
+        <source>Du spielst gegen den Computer. Ihr zieht abwechselnd je eine freie Seite eines Kästchens, eine der hellgrauen Linien: Klicke dazu auf die Linie.</source>
+        <translation>You play against the computer. You take turns to draw one free side of a box, one of the light gray lines: click on the line to draw it.</translation>
+    </message>
+    <message>
+        <source>Wer die letzte freie Seite eines Kästchens zieht, schließt es: Das Kästchen gehört ihm, und er zieht gleich noch einmal. Ein lächelndes Gesicht zeigt deine Kästchen, ein abgerundetes Quadrat die des Computers.</source>
+        <translation>Whoever draws the last free side of a box closes it: the box is theirs, and they draw again. A smiling face marks your boxes, a rounded square the computer's.</translation>
+    </message>
+    <message>
+        <source>Der schwarze Rahmen um das Brett zählt als gezogen, ebenso der Rand der grauen Löcher auf dem mittleren und dem großen Brett. Ein Kästchen am Rahmen oder neben einem Loch ist also geschlossen, sobald seine übrigen Seiten gezogen sind: an einem Rand drei, in einer Ecke zwei.</source>
+        <translation>The black frame around the board counts as drawn, and so do the edges of the gray holes on the medium and the large board. A box at the frame or beside a hole is thus closed as soon as its other sides are drawn: three along an edge, two in a corner.</translation>
+    </message>
+    <message>
+        <source>Das Spiel ist aus, wenn jedes Kästchen einen Besitzer hat. Wer mehr Kästchen hat, gewinnt.</source>
+        <translation>The game is over when every box has an owner. Whoever owns more boxes wins.</translation>
+    </message>
+    <message>
+        <source>Unter „Einstellungen“ wählst du die Größe des Bretts und das Level des Computers. Auf Level 5 schließt er jedes Kästchen, das er bekommen kann, zieht sonst eine Seite, die nichts verschenkt, und verschenkt sonst die kürzeste Kette; auf den Levels darunter lässt er diese Regeln umso öfter aus, je niedriger das Level ist. „6 - Meister“ spielt wie starke Spieler: Er kämpft um die langen Ketten und rechnet das Ende genau aus.</source>
+        <translation>In “Settings” you choose the size of the board and the computer's level. At level 5 it closes every box it can get, else draws a side that gives nothing away, else gives away the shortest chain; at the levels below it skips these rules the more often, the lower the level. “6 - Master” plays as strong players do: it fights for the long chains and works out the end exactly.</translation>
+    </message>
+    <message>
+        <source>„Tipp“ im Menü „Bearbeiten“ lässt die Seite grün blinken, die der Meister an deiner Stelle ziehen würde.</source>
+        <translation>“Hint” in the “Edit” menu makes the side the Master would draw in your place blink green.</translation>
+    </message>
+    <message>
+        <source>Spielregeln</source>
+        <translation>Rules</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Punktfeld %1&lt;/h3&gt;&lt;p&gt;Punkte und Kästchen für eine Person gegen den Computer.&lt;/p&gt;&lt;p&gt;© 2026 Die Entwickler von Punktfeld&lt;/p&gt;&lt;p&gt;Lizenz: GNU General Public License, Version 3 oder jede spätere Version (GPL-3.0-or-later). Punktfeld ist freie Software und kommt ohne jede Gewährleistung.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Punktfeld %1&lt;/h3&gt;&lt;p&gt;Dots and boxes for one person against the computer.&lt;/p&gt;&lt;p&gt;© 2026 The Punktfeld developers&lt;/p&gt;&lt;p&gt;Licence: GNU General Public License, version 3 or any later version (GPL-3.0-or-later). Punktfeld is free software and comes with no warranty.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Über Punktfeld</source>
+        <translation>About Punktfeld</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Punktfeld</source>
@@ -203,6 +246,10 @@
         <translation>&amp;Level</translation>
     </message>
     <message>
+        <source>&amp;Hilfe</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
         <source>&amp;Beenden</source>
         <translation>&amp;Quit</translation>
     </message>
@@ -277,6 +324,18 @@
     <message>
         <source>&amp;Mensch startet</source>
         <translation>&amp;Human Starts</translation>
+    </message>
+    <message>
+        <source>&amp;Spielregeln</source>
+        <translation>&amp;Rules</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>Über &amp;Punktfeld</source>
+        <translation>&amp;About Punktfeld</translation>
     </message>
 </context>
 <context>

@@ -36,6 +36,7 @@ void ergaenzeDesktoptasten(Ui::MainWindow &form, QWidget *fenster)
     ergaenze(form.actionBeenden, QKeySequence::Quit);
     ergaenze(form.actionRueckgaengig, QKeySequence::Undo);
     ergaenze(form.actionWiederherstellen, QKeySequence::Redo, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    ergaenze(form.actionSpielregeln, QKeySequence::HelpContents);
     auto *menueTaste = new QShortcut(QKeySequence(Qt::Key_F10), fenster);
     QMenuBar *leiste = form.menuBar;
     QAction *erstesMenue = form.menuDatei->menuAction();

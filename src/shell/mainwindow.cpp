@@ -6,6 +6,7 @@
 #include "analysedialog.h"
 #include "desktoptasten.h"
 #include "endmeldung.h"
+#include "hilfe.h"
 #include "game/analyse.h"
 #include "game/spiellabel.h"
 #include "savegame/spieldatei.h"
@@ -46,6 +47,7 @@ MainWindow::MainWindow(QWidget *parent)
     // Beside the status line, which the first game has put in the bar.
     endmeldung = new Endmeldung(spielLabel->partie(), ui->statusBar);
     ui->statusBar->addWidget(endmeldung, 0);
+    new Hilfe(ui->actionSpielregeln, ui->actionUeber, spielLabel, this);
     passeFenstergroesseAn();
     setCentralWidget(spielLabel);
     fettFont.setWeight(QFont::Bold);
