@@ -37,6 +37,14 @@ static QString kette(int mensch)
     return zeichnung + "+--+--+--+--+--+--+";
 }
 
+static bool zeigtCyan(const SpielLabel &spiel)
+{
+    // 32-bit rows need no padding.
+    const QImage bild = Stellung::bild(spiel).convertToFormat(QImage::Format_RGB32);
+    const auto *pixel = reinterpret_cast<const QRgb *>(bild.constBits());
+    return std::count(pixel, pixel + bild.width() * bild.height(), QColor(Qt::cyan).rgb()) > 0;
+}
+
 // The window: its menus, the status line, and the commands for size, level
 // and who opens.
 class TestHauptfenster : public QObject
@@ -53,6 +61,11 @@ private slots:
     // game's catalogue comes from the resources.
     void initTestCase()
     {
+        // The kept choice goes to a test folder of its own, and every run
+        // starts without it.
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setOrganizationName("Punktfeld");
+        QSettings().clear();
         QVERIFY(!ladeQtUebersetzung(*qApp, ordner.path()));
         QVERIFY(ladeUebersetzungen(*qApp, englisch ? "en" : "de"));
     }
@@ -71,12 +84,12 @@ private slots:
                  englisch ? "&File (&New Game Ctrl+N, &Open Game Ctrl+O, &Save Game Ctrl+S, Save Game &As Ctrl+Alt+S, -, "
                             "&Quit Ctrl+Q), &Edit (&Undo Ctrl+Z aus, &Redo Ctrl+Y aus, -, &Hint Ctrl+H, &Analysis … aus), "
                             "&Settings (&Size (&Small, &Medium, &Large), &Level (&6 - Master, &5 - Strong, &4, &3 - Medium, "
-                            "&2, &1 - Weak), &Human Starts an), &Help (&Rules F1, &About Punktfeld)"
+                            "&2, &1 - Weak), &Human Starts an, &Fast Play), &Help (&Rules F1, &About Punktfeld)"
                           : "&Datei (&Neues Spiel Strg+N, Spiel ö&ffnen Strg+O, &Spiel speichern Strg+S, Spiel speichern "
                             "&unter Strg+Alt+S, -, &Beenden Strg+Q), &Bearbeiten (&Rückgängig Strg+Z aus, &Wiederherstellen "
                             "Strg+Y aus, -, &Tipp Strg+H, &Analyse … aus), &Einstellungen (&Größe (&Klein, &Mittel, &Groß), "
-                            "&Level (&6 - Meister, &5 - Stark, &4, &3 - Mittel, &2, &1 - Schwach), &Mensch startet an), "
-                            "&Hilfe (&Spielregeln F1, Über &Punktfeld)");
+                            "&Level (&6 - Meister, &5 - Stark, &4, &3 - Mittel, &2, &1 - Schwach), &Mensch startet an, "
+                            "&Zügig spielen), &Hilfe (&Spielregeln F1, Über &Punktfeld)");
         const QString statusMuster = englisch ? "Human: %1, Computer: %1, your turn" : "Mensch: %1, Computer: %1, du bist dran";
         const QString tippMuster = englisch ? "Hint: %1 of %1 boxes for you" : "Tipp: noch %1 von %1 Kästchen für dich";
         QCOMPARE(Stellung::fett(fenster), QStringList({"actionKlein", "actionLevel5"}));
@@ -239,6 +252,40 @@ private slots:
         if (spalten.size() > 1)
             Stellung::loese(fenster, "actionRueckgaengig");
         QTRY_COMPARE_WITH_TIMEOUT(ende->text(), QString(), spalten.size() > 1 ? 0 : 10000);
+    }
+
+    // "Zügig spielen" is kept, and nothing else is. Then the computer's
+    // sides of one turn come without its pause: the next side before a
+    // quarter of it has passed since the last box closed; and each blinks
+    // briefly: cyan already at 60 ms, where the usual blink shows it at
+    // 100 ms. Both are probed with timers that start just before the game's,
+    // and timers that are due run in the order of their ends, whatever the
+    // load.
+    void zuegig()
+    {
+        // Off at first, as the menus show; chosen in one window, kept for
+        // the next.
+        Stellung::loese(*std::make_unique<MainWindow>(), "actionZuegig");
+        QCOMPARE(QSettings().allKeys(), QStringList{"zuegig"});
+        MainWindow fenster;
+        QVERIFY(fenster.findChild<QAction *>("actionZuegig")->isChecked());
+        SpielLabel &spiel = Stellung::spiel(fenster);
+        const Partie &partie = spiel.partie();
+        QStringList fehler;
+        int seiten = 0;
+        // The human only opens the chain; the computer takes it.
+        Stellung::setze(spiel, kette(10));
+        Stellung::druecke(spiel, Stellung::druckpunkt(0, 2, 1));
+        connect(&partie, &Partie::seiteGezogen, &spiel, [&] {
+            ++seiten;
+            QTimer::singleShot(60, &spiel, [&] { fehler << (zeigtCyan(spiel) ? "" : "kein Blinken"); });
+        });
+        connect(&partie, &Partie::feldGeschlossen, &spiel, [&] {
+            QTimer::singleShot(75, &spiel, [&, bisher = seiten] { fehler << (seiten > bisher || partie.istFertig() ? "" : "Pause"); });
+        });
+        // One probe for each of the computer's four sides and six boxes, and
+        // none finds fault.
+        QTRY_COMPARE(fehler.join('|'), QString(4 + 6 - 1, '|'));
     }
 };
 

@@ -326,6 +326,10 @@
         <translation>&amp;Human Starts</translation>
     </message>
     <message>
+        <source>&amp;Zügig spielen</source>
+        <translation>&amp;Fast Play</translation>
+    </message>
+    <message>
         <source>&amp;Spielregeln</source>
         <translation>&amp;Rules</translation>
     </message>

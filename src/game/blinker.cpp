@@ -7,6 +7,7 @@
 
 namespace {
 constexpr int schrittDauer = 100;
+constexpr int kurzeSchrittDauer = 40;
 }
 
 Blinker::Blinker(QObject *parent)
@@ -21,6 +22,7 @@ void Blinker::starte(Seite *seite, bool rot)
 {
     this->seite = seite;
     this->rot = rot;
+    timer.setInterval(zuegig && !rot ? kurzeSchrittDauer : schrittDauer);
     if (rot) {
         seite->markiere(true);
         schritt = Schritt::zeigen;

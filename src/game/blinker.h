@@ -26,6 +26,8 @@ public:
     // Forgets a blink without painting, when the grid it was on is gone.
     void vergiss();
     bool laeuft() const { return schritt != Schritt::aus; }
+    // Fast play: the computer's side blinks briefly; a refused side as ever.
+    void setzeZuegig(bool zuegig) { this->zuegig = zuegig; }
 
 signals:
     // The last step is over and the side looks as it did before.
@@ -49,6 +51,7 @@ private:
     Seite *seite = nullptr;
     Schritt schritt = Schritt::aus;
     bool rot = false;
+    bool zuegig = false;
 };
 
 #endif

@@ -213,7 +213,7 @@ void Partie::blinkVorbei()
     }
     neueFelder.clear();
     if (!fertig)
-        computerzug.starte();
+        computerzug.weiter();
 }
 
 // Undo waits while the computer is still playing, but not once it has ended

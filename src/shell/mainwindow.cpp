@@ -7,6 +7,7 @@
 #include "desktoptasten.h"
 #include "endmeldung.h"
 #include "hilfe.h"
+#include "zuegigspielen.h"
 #include "game/analyse.h"
 #include "game/spiellabel.h"
 #include "savegame/spieldatei.h"
@@ -48,6 +49,7 @@ MainWindow::MainWindow(QWidget *parent)
     endmeldung = new Endmeldung(spielLabel->partie(), ui->statusBar);
     ui->statusBar->addWidget(endmeldung, 0);
     new Hilfe(ui->actionSpielregeln, ui->actionUeber, spielLabel, this);
+    verbindeZuegigSpielen(ui->actionZuegig, spielLabel->partie());
     passeFenstergroesseAn();
     setCentralWidget(spielLabel);
     fettFont.setWeight(QFont::Bold);
