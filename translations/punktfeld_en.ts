@@ -108,7 +108,7 @@
     <name>Hilfe</name>
     <message>
         <source>Ein lächelndes Gesicht: dein Kästchen. Ein abgerundetes Quadrat: ein Kästchen des Computers.</source>
-        <translation>A smiling face: your box. A rounded square: a box of the computer's.</translation>
+        <translation>A smiling face: your box. A rounded square: a box of the computer&apos;s.</translation>
     </message>
     <message>
         <source>Du spielst gegen den Computer. Ihr zieht abwechselnd je eine freie Seite eines Kästchens, eine der hellgrauen Linien: Klicke dazu auf die Linie.</source>
@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>Wer die letzte freie Seite eines Kästchens zieht, schließt es: Das Kästchen gehört ihm, und er zieht gleich noch einmal. Ein lächelndes Gesicht zeigt deine Kästchen, ein abgerundetes Quadrat die des Computers.</source>
-        <translation>Whoever draws the last free side of a box closes it: the box is theirs, and they draw again. A smiling face marks your boxes, a rounded square the computer's.</translation>
+        <translation>Whoever draws the last free side of a box closes it: the box is theirs, and they draw again. A smiling face marks your boxes, a rounded square the computer&apos;s.</translation>
     </message>
     <message>
         <source>Der schwarze Rahmen um das Brett zählt als gezogen, ebenso der Rand der grauen Löcher auf dem mittleren und dem großen Brett. Ein Kästchen am Rahmen oder neben einem Loch ist also geschlossen, sobald seine übrigen Seiten gezogen sind: an einem Rand drei, in einer Ecke zwei.</source>
@@ -128,7 +128,7 @@
     </message>
     <message>
         <source>Unter „Einstellungen“ wählst du die Größe des Bretts und das Level des Computers. Auf Level 5 schließt er jedes Kästchen, das er bekommen kann, zieht sonst eine Seite, die nichts verschenkt, und verschenkt sonst die kürzeste Kette; auf den Levels darunter lässt er diese Regeln umso öfter aus, je niedriger das Level ist. „6 - Meister“ spielt wie starke Spieler: Er kämpft um die langen Ketten und rechnet das Ende genau aus.</source>
-        <translation>In “Settings” you choose the size of the board and the computer's level. At level 5 it closes every box it can get, else draws a side that gives nothing away, else gives away the shortest chain; at the levels below it skips these rules the more often, the lower the level. “6 - Master” plays as strong players do: it fights for the long chains and works out the end exactly.</translation>
+        <translation>In “Settings” you choose the size of the board and the computer&apos;s level. At level 5 it closes every box it can get, else draws a side that gives nothing away, else gives away the shortest chain; at the levels below it skips these rules the more often, the lower the level. “6 - Master” plays as strong players do: it fights for the long chains and works out the end exactly.</translation>
     </message>
     <message>
         <source>„Tipp“ im Menü „Bearbeiten“ lässt die Seite grün blinken, die der Meister an deiner Stelle ziehen würde.</source>
