@@ -5,6 +5,7 @@
 #include "game/spiellabel.h"
 #include "model/richtung.h"
 #include "savegame/zustandscode.h"
+#include "shell/endmeldung.h"
 #include "shell/mainwindow.h"
 #include "shell/qtuebersetzung.h"
 #include "spieltreiber.h"
@@ -28,6 +29,24 @@ static QString menue(const QWidget *leiste)
     return eintraege.join(", ");
 }
 
+// The board's top row is one chain of six free boxes, closed at both ends;
+// of the other boxes, all owned, the human has the first `mensch`.
+static QString kette(int mensch)
+{
+    QString zeichnung = "+--+--+--+--+--+--+\n|                 |\n";
+    for (int feld = 0; feld < 24; ++feld)
+        zeichnung += QString(feld % 6 ? "" : "+--+--+--+--+--+--+\n|") + (feld < mensch ? "H |" : "C |") + (feld % 6 == 5 ? "\n" : "");
+    return zeichnung + "+--+--+--+--+--+--+";
+}
+
+static bool zeigtCyan(const SpielLabel &spiel)
+{
+    // 32-bit rows need no padding.
+    const QImage bild = Ansicht::bild(spiel).convertToFormat(QImage::Format_RGB32);
+    const auto *pixel = reinterpret_cast<const QRgb *>(bild.constBits());
+    return std::count(pixel, pixel + bild.width() * bild.height(), QColor(Qt::cyan).rgb()) > 0;
+}
+
 // The window: its menus, the status line, and the commands for size, level
 // and who opens.
 class TestHauptfenster : public QObject
@@ -44,6 +63,10 @@ private slots:
     // game's catalogue comes from the resources.
     void initTestCase()
     {
+        // Each run keeps the choice in a folder of its own, and starts
+        // without it.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ordner.path());
+        QCoreApplication::setOrganizationName("Punktfeld");
         QVERIFY(!ladeQtUebersetzung(*qApp, ordner.path()));
         QVERIFY(ladeUebersetzungen(*qApp, englisch ? "en" : "de"));
     }
@@ -59,14 +82,15 @@ private slots:
         MainWindow fenster;
         fenster.show();
         QCOMPARE(menue(fenster.menuBar()),
-                 englisch ? "File (New Game Ctrl+N, Open Game Ctrl+O, Save Game Ctrl+S, Save Game As Ctrl+Alt+S, -, "
-                            "Quit Ctrl+Q), Edit (Undo Ctrl+Z aus, Redo Ctrl+Y aus, -, Hint Ctrl+H, Analysis … aus), Settings "
-                            "(Size (Small, Medium, Large), Level (6 - Master, 5 - Strong, 4, 3 - Medium, 2, 1 - Weak), "
-                            "Human Starts an)"
-                          : "Datei (Neues Spiel Strg+N, Spiel öffnen Strg+O, Spiel speichern Strg+S, Spiel speichern "
-                            "unter Strg+Alt+S, -, Beenden Strg+Q), Bearbeiten (Rückgängig Strg+Z aus, Wiederherstellen "
-                            "Strg+Y aus, -, Tipp Strg+H, Analyse … aus), Einstellungen (Größe (Klein, Mittel, Groß), Level (6 - "
-                            "Meister, 5 - Stark, 4, 3 - Mittel, 2, 1 - Schwach), Mensch startet an)");
+                 englisch ? "&File (&New Game Ctrl+N, &Open Game Ctrl+O, &Save Game Ctrl+S, Save Game &As Ctrl+Alt+S, -, "
+                            "&Quit Ctrl+Q), &Edit (&Undo Ctrl+Z aus, &Redo Ctrl+Y aus, -, &Hint Ctrl+H, &Analysis … aus), "
+                            "&Settings (&Size (&Small, &Medium, &Large), &Level (&6 - Master, &5 - Strong, &4, &3 - Medium, "
+                            "&2, &1 - Weak), &Human Starts an, &Fast Play), &Help (&Rules F1, &About Punktfeld)"
+                          : "&Datei (&Neues Spiel Strg+N, Spiel ö&ffnen Strg+O, &Spiel speichern Strg+S, Spiel speichern "
+                            "&unter Strg+Alt+S, -, &Beenden Strg+Q), &Bearbeiten (&Rückgängig Strg+Z aus, &Wiederherstellen "
+                            "Strg+Y aus, -, &Tipp Strg+H, &Analyse … aus), &Einstellungen (&Größe (&Klein, &Mittel, &Groß), "
+                            "&Level (&6 - Meister, &5 - Stark, &4, &3 - Mittel, &2, &1 - Schwach), &Mensch startet an, "
+                            "&Zügig spielen), &Hilfe (&Spielregeln F1, Über &Punktfeld)");
         const QString statusMuster = englisch ? "Human: %1, Computer: %1, your turn" : "Mensch: %1, Computer: %1, du bist dran";
         const QString tippMuster = englisch ? "Hint: %1 of %1 boxes for you" : "Tipp: noch %1 von %1 Kästchen für dich";
         QCOMPARE(Ansicht::fett(fenster), QStringList({"actionKlein", "actionLevel5"}));
@@ -75,6 +99,7 @@ private slots:
         QCOMPARE(Ansicht::status(fenster), statusMuster.arg(0));
         SpielLabel &spiel = Ansicht::spiel(fenster);
         QLabel *zeile = fenster.statusBar()->findChild<QLabel *>();
+        QLabel *ende = fenster.statusBar()->findChild<QLabel *>("endmeldung");
         QVERIFY(!fenster.statusBar()->isSizeGripEnabled());
         const QStringList aktionen = {"actionKlein", "actionMittel", "actionGross"};
         for (int groesse : {1, 2, 0}) {
@@ -104,6 +129,15 @@ private slots:
                 QTRY_VERIFY(zeile->width() >= zeile->sizeHint().width());
                 QVERIFY(zeile->geometry().right() < fenster.width());
                 breitesteZeile = qMax(breitesteZeile, zeile->sizeHint().width());
+                // The last line with each end message beside it; their
+                // texts are checked where games end.
+                fenster.setzeStatusText(Partie::statuszeile(zahl, zahl, true, false));
+                for (const QString &meldung : Endmeldung::alleMeldungen(zahl)) {
+                    ende->setText(meldung);
+                    QTRY_VERIFY(ende->width() >= ende->sizeHint().width() && ende->x() >= zeile->geometry().right()
+                                && ende->geometry().right() < fenster.width());
+                    breitesteZeile = qMax(breitesteZeile, zeile->sizeHint().width() + ende->sizeHint().width());
+                }
             }
             QVERIFY(fenster.width() <= qMax(bild.width(), breitesteZeile + 20));
             QVERIFY(spiel.width() >= bild.width());
@@ -200,6 +234,110 @@ private slots:
         QCOMPARE(Ansicht::status(fenster), "Mensch: 0, Computer: 0");
         QTRY_VERIFY(Ansicht::aktiv(fenster, "actionRueckgaengig"));
         QVERIFY(uhr.elapsed() >= 250);
+    }
+
+    // Each menu's entries have Alt letters of their own, and no key serves
+    // two commands; the desktop's keys for redo and "save as" serve beside
+    // the game's own. F10 and Alt with the first menu's letter open the
+    // first menu, and F1 the rules.
+    void tasten()
+    {
+        MainWindow fenster;
+        fenster.show();
+        QVERIFY(QTest::qWaitForWindowActive(&fenster));
+        // The menu bar and the menus; under Qt 5 the bar's button for
+        // entries that do not fit holds an action without text.
+        QStringList belegt;
+        for (const QWidget *menue : fenster.findChildren<QWidget *>()) {
+            if (!menue->inherits("QMenu") && !menue->inherits("QMenuBar"))
+                continue;
+            QStringList buchstaben;
+            for (const QAction *eintrag : menue->actions()) {
+                buchstaben << (eintrag->isSeparator() ? "-" : QKeySequence::mnemonic(eintrag->text()).toString());
+                for (const QKeySequence &taste : eintrag->shortcuts())
+                    belegt << taste.toString();
+            }
+            buchstaben.removeAll("-");
+            QVERIFY2(!buchstaben.contains("") && buchstaben.removeDuplicates() == 0, qPrintable(buchstaben.join(' ')));
+        }
+        QVERIFY2(belegt.removeDuplicates() == 0, qPrintable(belegt.join(' ')));
+        QVERIFY(fenster.findChild<QAction *>("actionWiederherstellen")->shortcuts().contains(QKeySequence("Ctrl+Shift+Z")));
+        QVERIFY(fenster.findChild<QAction *>("actionSpiel_speichern_unter")->shortcuts().contains(QKeySequence("Ctrl+Shift+S")));
+        QMenu *datei = fenster.findChild<QMenu *>("menuDatei");
+        for (const QKeySequence &taste : {QKeySequence(Qt::Key_F10), QKeySequence::mnemonic(datei->title())}) {
+            QTest::keySequence(&fenster, taste);
+            QTRY_VERIFY2(datei->isVisible(), qPrintable(taste.toString()));
+            datei->close();
+        }
+        QTest::keyClick(&fenster, Qt::Key_F1);
+        QTRY_COMPARE(QApplication::activeWindow()->windowTitle(), englisch ? "Rules" : "Spielregeln");
+        QCOMPARE(Ansicht::spiel(fenster).toolTip().count(englisch ? "smiling face" : "lächelndes Gesicht"), 1);
+    }
+
+    // The end of a game says who won beside the status line, which ends as
+    // before; the game going on again ends the message at once, else it goes
+    // after a few seconds.
+    void endmeldung_data()
+    {
+        QTest::addColumn<int>("mensch");
+        QTest::addColumn<QList<int>>("spalten");
+        QTest::addColumn<QString>("meldung");
+        // The human takes the chain, side by side, or opens it for the computer.
+        QTest::newRow("gewonnen") << 12 << QList<int>{0, 1, 2, 3, 4} << (englisch ? "You won, 18 to 12!" : "Gewonnen, 18 zu 12!");
+        QTest::newRow("verloren") << 10 << QList<int>{2} << (englisch ? "You lost, 10 to 20." : "Verloren, 10 zu 20.");
+        QTest::newRow("unentschieden") << 9 << QList<int>{0, 1, 2, 3, 4} << (englisch ? "A draw, 15 to 15." : "Unentschieden, 15 zu 15.");
+    }
+    void endmeldung()
+    {
+        QFETCH(int, mensch);
+        QFETCH(QList<int>, spalten);
+        QFETCH(QString, meldung);
+        MainWindow fenster;
+        SpielLabel &spiel = Ansicht::spiel(fenster);
+        QLabel *ende = fenster.statusBar()->findChild<QLabel *>("endmeldung");
+        Ansicht::setze(spiel, kette(mensch));
+        for (int spalte : spalten)
+            Ansicht::druecke(spiel, Ansicht::druckpunkt(0, spalte, 1));
+        Spieltreiber::computerRunde(spiel);
+        QCOMPARE(ende->text(), meldung);
+        QVERIFY(Ansicht::status(fenster).endsWith(englisch ? ", game over" : ", fertig"));
+        if (spalten.size() > 1)
+            Ansicht::loese(fenster, "actionRueckgaengig");
+        QTRY_COMPARE_WITH_TIMEOUT(ende->text(), QString(), spalten.size() > 1 ? 0 : 10000);
+    }
+
+    // "Zügig spielen" is kept, and nothing else is. Then the computer's
+    // sides of one turn come without its pause: the next side before a
+    // quarter of it has passed since the last box closed; and each blinks
+    // briefly: cyan already at 60 ms, where the usual blink shows it at
+    // 100 ms. Both are probed with timers that start just before the game's,
+    // and timers that are due run in the order of their ends, whatever the
+    // load.
+    void zuegig()
+    {
+        // Off at first, as the menus show; chosen in one window, kept for
+        // the next.
+        Ansicht::loese(*std::make_unique<MainWindow>(), "actionZuegig");
+        QCOMPARE(QSettings().allKeys(), QStringList{"zuegig"});
+        MainWindow fenster;
+        QVERIFY(fenster.findChild<QAction *>("actionZuegig")->isChecked());
+        SpielLabel &spiel = Ansicht::spiel(fenster);
+        const Partie &partie = spiel.partie();
+        QStringList fehler;
+        int seiten = 0;
+        // The human only opens the chain; the computer takes it.
+        Ansicht::setze(spiel, kette(10));
+        Ansicht::druecke(spiel, Ansicht::druckpunkt(0, 2, 1));
+        connect(&partie, &Partie::seiteGezogen, &spiel, [&] {
+            ++seiten;
+            QTimer::singleShot(60, &spiel, [&] { fehler << (zeigtCyan(spiel) ? "" : "kein Blinken"); });
+        });
+        connect(&partie, &Partie::feldGeschlossen, &spiel, [&] {
+            QTimer::singleShot(75, &spiel, [&, bisher = seiten] { fehler << (seiten > bisher || partie.istFertig() ? "" : "Pause"); });
+        });
+        // One probe for each of the computer's four sides and six boxes, and
+        // none finds fault.
+        QTRY_COMPARE(fehler.join('|'), QString(4 + 6 - 1, '|'));
     }
 };
 

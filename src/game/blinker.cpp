@@ -5,6 +5,7 @@
 
 namespace {
 constexpr int schrittDauer = 100;
+constexpr int kurzeSchrittDauer = 40;
 }
 
 Blinker::Blinker(QObject *parent)
@@ -24,6 +25,7 @@ void Blinker::starte(int seite, bool rot)
 {
     this->seite = seite;
     this->rot = rot;
+    timer.setInterval(zuegig && !rot ? kurzeSchrittDauer : schrittDauer);
     if (rot) {
         emit hervorheben(seite, farbe());
         schritt = Schritt::zeigen;

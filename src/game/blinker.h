@@ -27,6 +27,8 @@ public:
     // Forgets a blink without showing anything, when its board is gone.
     void vergiss();
     bool laeuft() const { return schritt != Schritt::aus; }
+    // Fast play: the computer's side blinks briefly; a refused side as ever.
+    void setzeZuegig(bool zuegig) { this->zuegig = zuegig; }
 
 signals:
     // The side shows in a colour (a Qt::GlobalColor), or as the position
@@ -55,6 +57,7 @@ private:
     int seite = -1;
     Schritt schritt = Schritt::aus;
     bool rot = false;
+    bool zuegig = false;
 };
 
 #endif

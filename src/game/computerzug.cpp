@@ -45,9 +45,16 @@ void Computerzug::setzeLevel(int level)
 
 void Computerzug::starte()
 {
-    timer.start();
+    timer.start(verzoegerung);
     if (stufe == Meister::level && !denker.denkt() && !rat)
         denker.denke(Lage(brett));
+}
+
+void Computerzug::weiter()
+{
+    starte();
+    if (zuegig)
+        timer.start(0);
 }
 
 void Computerzug::verwirf()

@@ -30,6 +30,9 @@ public:
     int level() const { return stufe; }
     // Starts the delay, and at the Meister's level its thinking.
     void starte();
+    // Starts the next side of the same turn; in fast play without the delay.
+    void weiter();
+    void setzeZuegig(bool zuegig) { this->zuegig = zuegig; }
     void verwirf();
     bool laeuft() const { return timer.isActive() || denker.denkt() || faellig; }
 
@@ -49,6 +52,7 @@ private:
     Denker denker;
     std::optional<Meister::Rat> rat;
     bool faellig = false;
+    bool zuegig = false;
 };
 
 #endif

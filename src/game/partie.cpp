@@ -189,7 +189,7 @@ void Partie::blinkVorbei()
     for (const int platz : felder)
         gibBesitzer(platz, false);
     if (!istFertig())
-        computerzug.starte();
+        computerzug.weiter();
 }
 
 // Undo waits while the computer is still playing, but not once it has ended

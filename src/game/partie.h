@@ -37,6 +37,13 @@ public:
     void stelleAuf(const Stellung &stellung);
     void setzeLevel(int level);
     void setzeMenschStartet(bool menschStartet) { this->menschStartet = menschStartet; }
+    // Fast play: the computer's sides of one turn follow one another without
+    // the delay, each with a short blink.
+    void setzeZuegig(bool zuegig)
+    {
+        computerzug.setzeZuegig(zuegig);
+        blinker.setzeZuegig(zuegig);
+    }
 
     // The human draws the side of the box in that row and column; a side
     // that cannot be drawn blinks red. Ignored unless the human is to move

@@ -4,6 +4,10 @@
 #include "mainwindow.h"
 
 #include "analysedialog.h"
+#include "desktoptasten.h"
+#include "endmeldung.h"
+#include "hilfe.h"
+#include "zuegigspielen.h"
 #include "game/analyse.h"
 #include "game/spiellabel.h"
 #include "savegame/spieldatei.h"
@@ -30,6 +34,7 @@ MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent), ui(new Ui::MainWindow)
 {
     ui->setupUi(this);
+    ergaenzeDesktoptasten(*ui, this);
     tippMeldungTimer.setSingleShot(true);
     tippMeldungTimer.setInterval(tippMeldungDauer);
     connect(&tippMeldungTimer, &QTimer::timeout, this, [this] { statusLabel.setText(statusText); });
@@ -40,6 +45,11 @@ MainWindow::MainWindow(QWidget *parent)
     verbindeSpiel();
     verbindeAnalyse();
     spielLabel->neuesSpiel(groesse, true);
+    // Beside the status line, which the first game has put in the bar.
+    endmeldung = new Endmeldung(spielLabel->partie(), ui->statusBar);
+    ui->statusBar->addWidget(endmeldung, 0);
+    new Hilfe(ui->actionSpielregeln, ui->actionUeber, spielLabel, this);
+    verbindeZuegigSpielen(ui->actionZuegig, spielLabel->partie());
     passeFenstergroesseAn();
     setCentralWidget(spielLabel);
     // The board has the keyboard from the start, so that a game can be
@@ -196,23 +206,31 @@ void MainWindow::passeFenstergroesseAn()
 int MainWindow::breitesteStatuszeile()
 {
     // Both scores with as many digits as the board has boxes, each digit in
-    // turn, since a font need not give all digits one width.
+    // turn, since a font need not give all digits one width; and the last
+    // line with each end message beside it.
     const int stellen = QString::number(spielLabel->stellung().gitter().feldAnzahl()).size();
     const QString text = statusLabel.text();
+    const QString meldung = endmeldung->text();
     // A hint's message, shown in the line's place, is a little shorter than
     // the line with as many digits, so it fits as well.
     int breite = 0;
+    const auto miss = [this, &breite](const QString &zeile, const QString &ende) {
+        statusLabel.setText(zeile);
+        endmeldung->setText(ende);
+        // The status bar's layouts keep the hints of the text they last laid
+        // out until they are invalidated.
+        for (QLayout *layout : ui->statusBar->findChildren<QLayout *>())
+            layout->invalidate();
+        breite = std::max(breite, ui->statusBar->sizeHint().width());
+    };
     for (char ziffer = '0'; ziffer <= '9'; ++ziffer) {
         const QString zahl(stellen, QLatin1Char(ziffer));
-        statusLabel.setText(Partie::statuszeile(zahl, zahl, false, true));
-        breite = std::max(breite, statusLabel.sizeHint().width());
+        miss(Partie::statuszeile(zahl, zahl, false, true), QString());
+        for (const QString &ende : Endmeldung::alleMeldungen(zahl))
+            miss(Partie::statuszeile(zahl, zahl, true, false), ende);
     }
-    statusLabel.setText(text);
-    // The status bar's margins come on top. Its layouts keep the hints of
-    // the text they last laid out until they are invalidated.
-    for (QLayout *layout : ui->statusBar->findChildren<QLayout *>())
-        layout->invalidate();
-    return breite + ui->statusBar->sizeHint().width() - statusLabel.sizeHint().width();
+    miss(text, meldung);
+    return breite;
 }
 
 void MainWindow::setzeGroesse(int groesse, bool zufallsform, bool erzwingen)
@@ -239,14 +257,10 @@ void MainWindow::setzeLevel(int level)
 
 void MainWindow::markiereLevel(int level)
 {
-    QAction *gewaehlt = level == 6 ? ui->actionLevel6
-        : level == 5              ? ui->actionLevel5
-        : level == 4              ? ui->actionLevel4
-        : level == 3              ? ui->actionLevel3
-        : level == 2              ? ui->actionLevel2
-                                  : ui->actionLevel1;
-    markiere({ui->actionLevel6, ui->actionLevel5, ui->actionLevel4, ui->actionLevel3, ui->actionLevel2, ui->actionLevel1},
-             gewaehlt);
+    // Levels outside 2 to 6 mark level 1.
+    const std::initializer_list<QAction *> stufen{ui->actionLevel1, ui->actionLevel2, ui->actionLevel3,
+                                                  ui->actionLevel4, ui->actionLevel5, ui->actionLevel6};
+    markiere(stufen, stufen.begin()[level >= 2 && level <= 6 ? level - 1 : 0]);
 }
 
 void MainWindow::markiere(std::initializer_list<QAction *> gruppe, const QAction *gewaehlt)
