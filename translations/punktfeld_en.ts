@@ -113,13 +113,6 @@
     </message>
 </context>
 <context>
-    <name>Kontrollband</name>
-    <message>
-        <source>Wer nach der Regel der langen Ketten auf Kurs zur Kontrolle ist: grün du, rot der Computer, grau offen</source>
-        <translation>Who is on course for control by the long-chain rule: green you, red the computer, gray open</translation>
-    </message>
-</context>
-<context>
     <name>Endmeldung</name>
     <message>
         <source>Gewonnen, %1 zu %2!</source>
@@ -141,8 +134,8 @@
         <translation>A smiling face: your box. A rounded square: a box of the computer&apos;s.</translation>
     </message>
     <message>
-        <source>Du spielst gegen den Computer. Ihr zieht abwechselnd je eine freie Seite eines Kästchens, eine der hellgrauen Linien: Klicke dazu auf die Linie.</source>
-        <translation>You play against the computer. You take turns to draw one free side of a box, one of the light gray lines: click on the line to draw it.</translation>
+        <source>Du spielst gegen den Computer. Ihr zieht abwechselnd je eine freie Seite eines Kästchens, eine der hellgrauen Linien: Klicke dazu auf die Linie, oder wähle sie mit den Pfeiltasten und ziehe sie mit der Eingabetaste oder der Leertaste.</source>
+        <translation>You play against the computer. You take turns to draw one free side of a box, one of the light gray lines: click on the line, or choose it with the arrow keys and draw it with Return or Space.</translation>
     </message>
     <message>
         <source>Wer die letzte freie Seite eines Kästchens zieht, schließt es: Das Kästchen gehört ihm, und er zieht gleich noch einmal. Ein lächelndes Gesicht zeigt deine Kästchen, ein abgerundetes Quadrat die des Computers.</source>
@@ -175,6 +168,13 @@
     <message>
         <source>Über Punktfeld</source>
         <translation>About Punktfeld</translation>
+    </message>
+</context>
+<context>
+    <name>Kontrollband</name>
+    <message>
+        <source>Wer nach der Regel der langen Ketten auf Kurs zur Kontrolle ist: grün du, rot der Computer, grau offen</source>
+        <translation>Who is on course for control by the long-chain rule: green you, red the computer, gray open</translation>
     </message>
 </context>
 <context>

@@ -28,7 +28,8 @@ QString Hilfe::regelnHtml()
 {
     const QStringList absaetze{
         tr("Du spielst gegen den Computer. Ihr zieht abwechselnd je eine freie Seite eines Kästchens, eine der "
-           "hellgrauen Linien: Klicke dazu auf die Linie."),
+           "hellgrauen Linien: Klicke dazu auf die Linie, oder wähle sie mit den Pfeiltasten und ziehe sie mit der "
+           "Eingabetaste oder der Leertaste."),
         tr("Wer die letzte freie Seite eines Kästchens zieht, schließt es: Das Kästchen gehört ihm, und er zieht gleich "
            "noch einmal. Ein lächelndes Gesicht zeigt deine Kästchen, ein abgerundetes Quadrat die des Computers."),
         tr("Der schwarze Rahmen um das Brett zählt als gezogen, ebenso der Rand der grauen Löcher auf dem mittleren und "
