@@ -7,6 +7,7 @@
 #include "desktoptasten.h"
 #include "endmeldung.h"
 #include "hilfe.h"
+#include "statusbreite.h"
 #include "zuegigspielen.h"
 #include "game/analyse.h"
 #include "game/spiellabel.h"
@@ -205,32 +206,8 @@ void MainWindow::passeFenstergroesseAn()
 
 int MainWindow::breitesteStatuszeile()
 {
-    // Both scores with as many digits as the board has boxes, each digit in
-    // turn, since a font need not give all digits one width; and the last
-    // line with each end message beside it.
     const int stellen = QString::number(spielLabel->stellung().gitter().feldAnzahl()).size();
-    const QString text = statusLabel.text();
-    const QString meldung = endmeldung->text();
-    // A hint's message, shown in the line's place, is a little shorter than
-    // the line with as many digits, so it fits as well.
-    int breite = 0;
-    const auto miss = [this, &breite](const QString &zeile, const QString &ende) {
-        statusLabel.setText(zeile);
-        endmeldung->setText(ende);
-        // The status bar's layouts keep the hints of the text they last laid
-        // out until they are invalidated.
-        for (QLayout *layout : ui->statusBar->findChildren<QLayout *>())
-            layout->invalidate();
-        breite = std::max(breite, ui->statusBar->sizeHint().width());
-    };
-    for (char ziffer = '0'; ziffer <= '9'; ++ziffer) {
-        const QString zahl(stellen, QLatin1Char(ziffer));
-        miss(Partie::statuszeile(zahl, zahl, false, true), QString());
-        for (const QString &ende : Endmeldung::alleMeldungen(zahl))
-            miss(Partie::statuszeile(zahl, zahl, true, false), ende);
-    }
-    miss(text, meldung);
-    return breite;
+    return Statusbreite::breitesteZeile(*ui->statusBar, statusLabel, *endmeldung, stellen);
 }
 
 void MainWindow::setzeGroesse(int groesse, bool zufallsform, bool erzwingen)
