@@ -3,7 +3,6 @@
 
 #include "ansicht.h"
 #include "field/brettbild.h"
-#include "field/seite.h"
 #include "game/spiellabel.h"
 #include "shell/mainwindow.h"
 #include "spieltreiber.h"
@@ -13,11 +12,6 @@
 namespace {
 
 const Qt::Key pfeile[] = {Qt::Key_Right, Qt::Key_Down, Qt::Key_Left, Qt::Key_Up};
-
-QPoint mitte(const Stellung &brett, int seite)
-{
-    return Seite::linie(brett.gitter(), seite).center();
-}
 
 }
 
@@ -102,40 +96,6 @@ private slots:
         QTest::keyClick(&spiel, Qt::Key_Return);
         QVERIFY(spiel.markierteSeite() != marke);
         QVERIFY(spiel.stellung() == vorher);
-    }
-
-    // Each arrow moves the mark to a free side that lies that way, across
-    // holes and drawn sides, until none is left there.
-    void richtungen_data()
-    {
-        QTest::addColumn<int>("groesse");
-        QTest::newRow("medium") << 1;
-        QTest::newRow("large") << 2;
-    }
-
-    void richtungen()
-    {
-        QFETCH(int, groesse);
-        std::srand(11);
-        MainWindow fenster;
-        fenster.setzeGroesse(groesse, true, true);
-        fenster.show();
-        QVERIFY(QTest::qWaitForWindowActive(&fenster));
-        SpielLabel &spiel = Ansicht::spiel(fenster);
-        QTest::keyClick(&spiel, Qt::Key_Up);
-        const QPoint schritte[] = {{1, 0}, {0, 1}, {-1, 0}, {0, -1}};
-        for (int r = 0; r < 4; ++r) {
-            for (int i = 0; i < 40; ++i) {
-                const int vorher = spiel.markierteSeite();
-                QTest::keyClick(&spiel, pfeile[r]);
-                const int jetzt = spiel.markierteSeite();
-                QVERIFY(spiel.stellung().istFrei(jetzt));
-                if (jetzt == vorher)
-                    break;
-                const QPoint weg = mitte(spiel.stellung(), jetzt) - mitte(spiel.stellung(), vorher);
-                QVERIFY(QPoint::dotProduct(weg, schritte[r]) > 0);
-            }
-        }
     }
 };
 
