@@ -159,7 +159,7 @@ void SpielLabel::zurueckVor(std::size_t eintrag, int besteSeite)
         tippGeber.zeige(besteSeite);
 }
 
-void SpielLabel::tipp()
+void SpielLabel::frageTipp()
 {
     tippGeber.frage();
 }

@@ -33,7 +33,7 @@ public:
     void setMenschStartet(bool menschStartet);
     void rueckgaengig();
     void wiederherstellen();
-    void tipp();
+    void frageTipp();
     // Back to the position before the human's turn in that history record,
     // and the side the Meister would have drawn there blinks.
     void zurueckVor(std::size_t eintrag, int besteSeite);

@@ -308,7 +308,7 @@ void MainWindow::on_actionWiederherstellen_triggered()
 
 void MainWindow::on_actionTipp_triggered()
 {
-    spielLabel->tipp();
+    spielLabel->frageTipp();
 }
 
 void MainWindow::on_actionSpiel_oeffnen_triggered()
