@@ -84,11 +84,10 @@ void Partie::zeigeStatus()
 {
     emit statusGeaendert(statuszeile());
     const bool fertig = istFertig();
-    if (fertig && !warFertig) {
-        warFertig = true;
-        emit spielVorbei();
-    }
+    const bool geradeVorbei = fertig && !warFertig;
     warFertig = fertig;
+    if (geradeVorbei)
+        emit spielVorbei();
 }
 
 QString Partie::statuszeile() const

@@ -3,6 +3,7 @@
 
 #include "tipp.h"
 
+#include "blinker.h"
 #include "partie.h"
 
 namespace {
@@ -72,7 +73,7 @@ void Tipp::antwort(const Meister::Rat &rat)
 
 void Tipp::blinkSchritt()
 {
-    emit hervorheben(seite, schritt % 2 == 0 ? Qt::green : keineFarbe);
+    emit hervorheben(seite, schritt % 2 == 0 ? Qt::green : Blinker::keineFarbe);
     if (++schritt < schritte) {
         timer.start();
         return;
@@ -87,7 +88,7 @@ void Tipp::beende()
     denker.verwirf();
     timer.stop();
     if (seite >= 0 && schritt % 2 == 1)
-        emit hervorheben(seite, keineFarbe);
+        emit hervorheben(seite, Blinker::keineFarbe);
     seite = -1;
     if (meldungGezeigt)
         emit meldung(QString());

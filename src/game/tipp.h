@@ -22,8 +22,6 @@ class Tipp : public QObject
     Q_OBJECT
 
 public:
-    // What `hervorheben` gives for a side shown as it is.
-    static constexpr int keineFarbe = -1;
     // The hint's line is drawn this wide, whatever the side's own width.
     static constexpr int breite = 2;
 
@@ -45,7 +43,8 @@ public:
 
 signals:
     void verfuegbarGeaendert(bool verfuegbar);
-    // The side shows green (a Qt::GlobalColor), or as the position has it.
+    // The side shows green (a Qt::GlobalColor), or as the position has it
+    // (Blinker::keineFarbe).
     void hervorheben(int seite, int farbe);
     // The message to show for a while; an empty one ends it early.
     void meldung(const QString &text);
