@@ -20,12 +20,15 @@ cd "$(dirname "$0")/.."
 scripts/deps.sh test
 # Ninja for new build folders; an existing one keeps the generator it has.
 export CMAKE_GENERATOR=Ninja
+# Each target's sources compiled as a few large files: Qt's headers are read
+# a few times instead of once per file, which more than halves the build.
+unity=-DCMAKE_UNITY_BUILD=ON
 
 export QT_QPA_PLATFORM=offscreen
 jobs="$(nproc)"
 
 # -O2 without debug information, which nothing here reads: it builds faster.
-cmake -S . -B build -DPUNKTFELD_QT=6 -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" >/dev/null
+cmake -S . -B build "$unity" -DPUNKTFELD_QT=6 -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" >/dev/null
 cmake --build build -j "$jobs"
 (cd build && ctest --output-on-failure -j "$jobs")
 
@@ -36,7 +39,7 @@ export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 # Debug keeps Qt's own assertions; -O1 is what the sanitizers advise, and it
 # builds and runs faster than -O0.
-sanitizer=(-DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" -DPUNKTFELD_QT=6
+sanitizer=("$unity" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" -DPUNKTFELD_QT=6
            -DPUNKTFELD_DESKTOP_TESTS=OFF)
 cmake -S . -B build-san "${sanitizer[@]}" -DPUNKTFELD_SANITIZE=ON -DPUNKTFELD_FUZZ=ON >/dev/null
 cmake -S . -B build-tsan "${sanitizer[@]}" -DPUNKTFELD_THREAD_SANITIZE=ON >/dev/null
@@ -53,7 +56,7 @@ export TSAN_OPTIONS="halt_on_error=1:suppressions=$PWD/tests/tsan.supp"
 (cd build-tsan && ctest --output-on-failure -R '^tst_meister_nebenlaeufig$')
 
 # Without debug information, which nothing here reads, it builds faster.
-cmake -S . -B build-qt5 -DCMAKE_CXX_COMPILER=clang++ -DPUNKTFELD_QT=5 -DCMAKE_BUILD_TYPE=Release \
+cmake -S . -B build-qt5 "$unity" -DCMAKE_CXX_COMPILER=clang++ -DPUNKTFELD_QT=5 -DCMAKE_BUILD_TYPE=Release \
     -DPUNKTFELD_DESKTOP_TESTS=OFF >/dev/null
 cmake --build build-qt5 -j "$jobs"
 (cd build-qt5 && ctest --output-on-failure -j "$jobs")

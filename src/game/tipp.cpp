@@ -8,7 +8,7 @@
 
 namespace {
 // Three green steps and three back, about a second in all.
-constexpr int schrittDauer = 170;
+constexpr int tippSchrittDauer = 170;
 constexpr int schritte = 6;
 }
 
@@ -16,7 +16,7 @@ Tipp::Tipp(const Partie &partie, QObject *parent)
     : QObject(parent), partie(partie), denker(this), timer(this)
 {
     timer.setSingleShot(true);
-    timer.setInterval(schrittDauer);
+    timer.setInterval(tippSchrittDauer);
     connect(&denker, &Denker::geantwortet, this, &Tipp::antwort);
     connect(&timer, &QTimer::timeout, this, &Tipp::blinkSchritt);
     connect(&partie, &Partie::statusGeaendert, this, &Tipp::zeigeVerfuegbar);
