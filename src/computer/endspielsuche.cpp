@@ -28,6 +28,32 @@ int niedrigstesBit(std::uint64_t maske)
     return debruijn[((maske & (~maske + 1)) * 0x03F79D71B4CB0A89ull) >> (maskenBits - musterBits)];
 }
 
+// The free sides, those nearest the middle of the board first: they are
+// numbered in this order, so that the search tries them first. A side in
+// the middle joins boxes that many others touch, which settles more.
+std::vector<int> vonDerMitteAus(const Lage &lage)
+{
+    std::vector<int> seiten;
+    std::vector<int> abstand(static_cast<std::size_t>(lage.seitenAnzahl()), 0);
+    const int waagrecht = (lage.zeilen() + 1) * lage.spalten();
+    for (int s = 0; s < lage.seitenAnzahl(); ++s) {
+        if (!lage.istFrei(s))
+            continue;
+        seiten.push_back(s);
+        // Twice the side's middle, measured from twice the board's middle.
+        const bool liegt = s < waagrecht;
+        const int z = liegt ? 2 * (s / lage.spalten()) : 2 * ((s - waagrecht) / (lage.spalten() + 1)) + 1;
+        const int x = liegt ? 2 * (s % lage.spalten()) + 1 : 2 * ((s - waagrecht) % (lage.spalten() + 1));
+        const int dz = z - lage.zeilen();
+        const int dx = x - lage.spalten();
+        abstand[static_cast<std::size_t>(s)] = dz * dz + dx * dx;
+    }
+    std::stable_sort(seiten.begin(), seiten.end(), [&abstand](int a, int b) {
+        return abstand[static_cast<std::size_t>(a)] < abstand[static_cast<std::size_t>(b)];
+    });
+    return seiten;
+}
+
 } // namespace
 
 Endspielsuche::Endspielsuche(const Lage &lage, long knotenGrenze, const Notbremse &bremse)
@@ -48,9 +74,7 @@ Endspielsuche::Endspielsuche(const Lage &lage, long knotenGrenze, const Notbrems
         }
         return nr;
     };
-    for (int s = 0; s < lage.seitenAnzahl(); ++s) {
-        if (!lage.istFrei(s))
-            continue;
+    for (int s : vonDerMitteAus(lage)) {
         int a = -1;
         int b = -1;
         lage.felderAn(s, a, b);
@@ -216,6 +240,16 @@ int Endspielsuche::ablehnSeite(int k, int nehmbar) const
     return -1;
 }
 
+bool Endspielsuche::kannAblehnen() const
+{
+    const int nehmbar = nehmbareKaesten();
+    for (int k = 0; nehmbar > 0 && nehmbar <= 2 && k < kastenZahl; ++k) {
+        if (frei[static_cast<std::size_t>(k)] == 1 && ablehnSeite(k, nehmbar) >= 0)
+            return true;
+    }
+    return false;
+}
+
 int Endspielsuche::erzeugeZuege(int *zuege, int tabellenZug) const
 {
     int anzahl = 0;
@@ -271,6 +305,14 @@ int Endspielsuche::suche(int alpha, int beta)
     return wert;
 }
 
+int Endspielsuche::probiere(int s, int alpha, int beta)
+{
+    const int fertig = ziehe(s);
+    const int v = fertig > 0 ? fertig + suche(alpha - fertig, beta - fertig) : -suche(-beta, -alpha);
+    nimmZurueck(s);
+    return v;
+}
+
 int Endspielsuche::knotenWert(int alpha, int beta)
 {
     if (gibtAuf())
@@ -279,6 +321,12 @@ int Endspielsuche::knotenWert(int alpha, int beta)
         return offen;
     if (-offen >= beta)
         return -offen;
+    // Whoever can hand over the last boxes of a chain or loop gets at least
+    // as much as the opponent from the rest: taking them all and moving on,
+    // or handing them over and letting the opponent move on, leaves the same
+    // position, so one of the two is worth nothing less than nothing.
+    if (beta <= 0 && kannAblehnen())
+        return 0;
     int art = 0;
     const std::uint64_t schluessel = this->schluessel(art);
     Eintrag &e = eintrag(schluessel);
@@ -301,9 +349,18 @@ int Endspielsuche::knotenWert(int alpha, int beta)
     int besterZug = -1;
     for (int i = 0; i < anzahl; ++i) {
         const int s = zuege[i];
-        const int fertig = ziehe(s);
-        const int v = fertig > 0 ? fertig + suche(alpha - fertig, beta - fertig) : -suche(-beta, -alpha);
-        nimmZurueck(s);
+        int v = 0;
+        if (i == 0 || beta - alpha == 1) {
+            v = probiere(s, alpha, beta);
+        } else {
+            // The first side is most likely best: the others only have to
+            // show that they are no better, which a window of one value
+            // shows with less work, and only one that is better is searched
+            // again for its value.
+            v = probiere(s, alpha, alpha + 1);
+            if (v > alpha && v < beta && !abgebrochen)
+                v = probiere(s, v, beta);
+        }
         if (abgebrochen)
             return 0;
         if (v > bester) {
@@ -351,10 +408,14 @@ bool Endspielsuche::loese(int &seite, int &wert)
     int besterZug = -1;
     for (int i = 0; i < anzahl; ++i) {
         const int s = zuege[i];
-        const int fertig = ziehe(s);
-        const int alpha = bester;
-        const int v = fertig > 0 ? fertig + suche(alpha - fertig, Wertgrenze::unendlich) : -suche(-Wertgrenze::unendlich, -alpha);
-        nimmZurueck(s);
+        int v = 0;
+        if (i == 0) {
+            v = probiere(s, -Wertgrenze::unendlich, Wertgrenze::unendlich);
+        } else {
+            v = probiere(s, bester, bester + 1);
+            if (v > bester && !abgebrochen)
+                v = probiere(s, v, Wertgrenze::unendlich);
+        }
         if (abgebrochen)
             return false;
         if (v > bester) {

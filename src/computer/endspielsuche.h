@@ -50,6 +50,9 @@ private:
 
     int suche(int alpha, int beta);
     int knotenWert(int alpha, int beta);
+    // Draws side s, values what follows for the player drawing it, and
+    // takes the side back.
+    int probiere(int s, int alpha, int beta);
     // Fills `zuege` with the sides worth trying once no box is left that is
     // always right to take, each free side once at most, so hoechstensSeiten
     // places are enough; returns their number.
@@ -63,6 +66,9 @@ private:
     // does it, else -1. The twin of Faustregel::ablehnSeite, on masks.
     int ablehnSeite(int k, int nehmbar) const;
     int nehmbareKaesten() const;
+    // True when the last two (four) boxes of a chain (loop) can be handed
+    // over.
+    bool kannAblehnen() const;
     int ziehe(int s);
     void nimmZurueck(int s);
     // The table's key for the position and the symmetry that gives it.
