@@ -196,14 +196,21 @@ int Endspielsuche::sichererFang() const
 {
     // Taking a box is never wrong when the box behind it does not continue a
     // chain: either it falls with it, or it keeps three or four free sides.
+    // Nor is it when the box can never be part of the last two (four)
+    // boxes handed over: captures can be made in any order, and the only
+    // turn worth making other than taking everything ends with such a
+    // hand-over, so a line that takes this box later can take it now.
+    int nachKette = -1;
     for (int k = 0; k < kastenZahl; ++k) {
         if (frei[static_cast<std::size_t>(k)] != 1)
             continue;
         const int s = freieSeiteVon(k);
         if (frei[static_cast<std::size_t>(andererKasten(s, k))] != 2)
             return s;
+        if (nachKette < 0 && ablehnSeite(k, 1) < 0 && ablehnSeite(k, 2) < 0)
+            nachKette = s;
     }
-    return -1;
+    return nachKette;
 }
 
 int Endspielsuche::nehmbareKaesten() const

@@ -57,9 +57,10 @@ private:
     // always right to take, each free side once at most, so hoechstensSeiten
     // places are enough; returns their number.
     int erzeugeZuege(int *zuege, int tabellenZug) const;
-    // The side that takes a box that is always right to take, or -1. The
-    // twin of Faustregel::sichererFang, on masks: this one runs at every
-    // node of the search.
+    // The side that takes a box that is always right to take, or -1. It
+    // takes more than its twin Faustregel::sichererFang: also every box that
+    // cannot become one of the last boxes handed over. It runs at every node
+    // of the search.
     int sichererFang() const;
     // When box k, one of the `nehmbar` boxes that can be taken, ends a chain
     // or loop whose last two (four) boxes can be handed over: the side that
