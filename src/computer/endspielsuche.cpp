@@ -87,6 +87,12 @@ Endspielsuche::Endspielsuche(const Lage &lage, long knotenGrenze, const Notbrems
         freiMaske |= std::uint64_t(1) << i;
     }
     offen = lage.offeneFelder();
+    for (int k = 0; k < kastenZahl; ++k) {
+        if (frei[static_cast<std::size_t>(k)] == 1) {
+            nehmbarMaske[k / maskenBits] |= std::uint64_t(1) << (k % maskenBits);
+            ++nehmbarZahl;
+        }
+    }
     std::vector<int> innen(static_cast<std::size_t>(lage.seitenAnzahl()), -1);
     int innenZahl = 0;
     for (int s = 0; s < lage.seitenAnzahl(); ++s) {
@@ -166,13 +172,46 @@ int Endspielsuche::ziehe(int s)
     freiMaske &= ~(std::uint64_t(1) << s);
     for (int art = 0; art < symmetrieZahl; ++art)
         bild[art] &= ~(std::uint64_t(1) << bildBit[art][s]);
-    int fertig = 0;
-    if (--frei[static_cast<std::size_t>(kastenA[s])] == 0)
-        ++fertig;
-    if (--frei[static_cast<std::size_t>(kastenB[s])] == 0)
-        ++fertig;
+    const int fertig = schliesse(kastenA[s]) + schliesse(kastenB[s]);
     offen -= fertig;
     return fertig;
+}
+
+int Endspielsuche::schliesse(int k)
+{
+    std::uint64_t &wort = nehmbarMaske[k / maskenBits];
+    const std::uint64_t bit = std::uint64_t(1) << (k % maskenBits);
+    switch (--frei[static_cast<std::size_t>(k)]) {
+    case 1:
+        wort |= bit;
+        ++nehmbarZahl;
+        return 0;
+    case 0:
+        wort &= ~bit;
+        --nehmbarZahl;
+        return 1;
+    default:
+        return 0;
+    }
+}
+
+void Endspielsuche::oeffne(int k)
+{
+    std::uint64_t &wort = nehmbarMaske[k / maskenBits];
+    const std::uint64_t bit = std::uint64_t(1) << (k % maskenBits);
+    switch (frei[static_cast<std::size_t>(k)]++) {
+    case 0:
+        wort |= bit;
+        ++nehmbarZahl;
+        ++offen;
+        break;
+    case 1:
+        wort &= ~bit;
+        --nehmbarZahl;
+        break;
+    default:
+        break;
+    }
 }
 
 void Endspielsuche::nimmZurueck(int s)
@@ -180,16 +219,25 @@ void Endspielsuche::nimmZurueck(int s)
     freiMaske |= std::uint64_t(1) << s;
     for (int art = 0; art < symmetrieZahl; ++art)
         bild[art] |= std::uint64_t(1) << bildBit[art][s];
-    if (frei[static_cast<std::size_t>(kastenA[s])]++ == 0)
-        ++offen;
-    if (frei[static_cast<std::size_t>(kastenB[s])]++ == 0)
-        ++offen;
+    oeffne(kastenA[s]);
+    oeffne(kastenB[s]);
 }
 
 int Endspielsuche::freieSeiteVon(int k) const
 {
     const std::uint64_t m = kastenSeiten[static_cast<std::size_t>(k)] & freiMaske;
     return m ? niedrigstesBit(m) : -1;
+}
+
+template<typename F>
+void Endspielsuche::jederNehmbare(F &&tue) const
+{
+    for (int w = 0; w < nehmbarWorte; ++w) {
+        for (std::uint64_t m = nehmbarMaske[w]; m; m &= m - 1) {
+            if (!tue(w * maskenBits + niedrigstesBit(m)))
+                return;
+        }
+    }
 }
 
 int Endspielsuche::sichererFang() const
@@ -200,30 +248,19 @@ int Endspielsuche::sichererFang() const
     // boxes handed over: captures can be made in any order, and the only
     // turn worth making other than taking everything ends with such a
     // hand-over, so a line that takes this box later can take it now.
-    int nachKette = -1;
-    for (int k = 0; k < kastenZahl; ++k) {
-        if (frei[static_cast<std::size_t>(k)] != 1)
-            continue;
+    int fang = -1;
+    jederNehmbare([this, &fang](int k) {
         const int s = freieSeiteVon(k);
-        if (frei[static_cast<std::size_t>(andererKasten(s, k))] != 2)
-            return s;
-        if (nachKette < 0 && ablehnSeite(k, 1) < 0 && ablehnSeite(k, 2) < 0)
-            nachKette = s;
-    }
-    return nachKette;
+        if (frei[static_cast<std::size_t>(andererKasten(s, k))] != 2 || !kannAbgebenWerden(k)) {
+            fang = s;
+            return false;
+        }
+        return true;
+    });
+    return fang;
 }
 
-int Endspielsuche::nehmbareKaesten() const
-{
-    int nehmbar = 0;
-    for (int k = 0; k < kastenZahl; ++k) {
-        if (frei[static_cast<std::size_t>(k)] == 1)
-            ++nehmbar;
-    }
-    return nehmbar;
-}
-
-int Endspielsuche::ablehnSeite(int k, int nehmbar) const
+int Endspielsuche::ablehnSeite(int k, int nehmbar, bool &amEnde) const
 {
     // Box k can be taken and the box n behind it has one more free side t.
     // Drawing t hands over k and n, and is worth trying only when that is all
@@ -236,43 +273,59 @@ int Endspielsuche::ablehnSeite(int k, int nehmbar) const
     const int t = niedrigstesBit(rest);
     const int m = andererKasten(t, n);
     const int fm = frei[static_cast<std::size_t>(m)];
-    if (nehmbar == 1 && fm >= 3)
-        return t;
-    if (nehmbar == 2 && fm == 2) {
+    amEnde = fm >= 3;
+    if (amEnde)
+        return nehmbar == 1 ? t : -1;
+    if (fm == 2) {
         const std::uint64_t weiter = kastenSeiten[static_cast<std::size_t>(m)] & freiMaske & ~(std::uint64_t(1) << t);
         const int u = niedrigstesBit(weiter);
-        if (frei[static_cast<std::size_t>(andererKasten(u, m))] == 1)
-            return t;
+        amEnde = frei[static_cast<std::size_t>(andererKasten(u, m))] == 1;
+        if (amEnde)
+            return nehmbar == 2 ? t : -1;
     }
     return -1;
 }
 
+int Endspielsuche::ablehnSeite(int k, int nehmbar) const
+{
+    bool amEnde = false;
+    return ablehnSeite(k, nehmbar, amEnde);
+}
+
+bool Endspielsuche::kannAbgebenWerden(int k) const
+{
+    bool amEnde = false;
+    ablehnSeite(k, 0, amEnde);
+    return amEnde;
+}
+
 bool Endspielsuche::kannAblehnen() const
 {
-    const int nehmbar = nehmbareKaesten();
-    for (int k = 0; nehmbar > 0 && nehmbar <= 2 && k < kastenZahl; ++k) {
-        if (frei[static_cast<std::size_t>(k)] == 1 && ablehnSeite(k, nehmbar) >= 0)
-            return true;
-    }
-    return false;
+    if (nehmbarZahl == 0 || nehmbarZahl > 2)
+        return false;
+    bool gefunden = false;
+    jederNehmbare([this, &gefunden](int k) {
+        gefunden = ablehnSeite(k, nehmbarZahl) >= 0;
+        return !gefunden;
+    });
+    return gefunden;
 }
 
 int Endspielsuche::erzeugeZuege(int *zuege, int tabellenZug) const
 {
     int anzahl = 0;
-    const int nehmbar = nehmbareKaesten();
-    for (int k = 0; nehmbar > 0 && k < kastenZahl; ++k) {
-        if (frei[static_cast<std::size_t>(k)] != 1)
-            continue;
-        const int s = freieSeiteVon(k);
-        if (std::find(zuege, zuege + anzahl, s) == zuege + anzahl)
-            zuege[anzahl++] = s;
-        const int t = ablehnSeite(k, nehmbar);
-        if (t >= 0 && std::find(zuege, zuege + anzahl, t) == zuege + anzahl)
-            zuege[anzahl++] = t;
-    }
-    if (nehmbar > 0)
+    if (nehmbarZahl > 0) {
+        jederNehmbare([this, zuege, &anzahl](int k) {
+            const int s = freieSeiteVon(k);
+            if (std::find(zuege, zuege + anzahl, s) == zuege + anzahl)
+                zuege[anzahl++] = s;
+            const int t = ablehnSeite(k, nehmbarZahl);
+            if (t >= 0 && std::find(zuege, zuege + anzahl, t) == zuege + anzahl)
+                zuege[anzahl++] = t;
+            return true;
+        });
         return anzahl;
+    }
     // The side that was best before goes first, then the safe sides, then
     // the sides that give away the fewest boxes.
     if (tabellenZug >= 0 && (freiMaske >> tabellenZug & 1))

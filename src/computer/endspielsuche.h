@@ -66,12 +66,23 @@ private:
     // or loop whose last two (four) boxes can be handed over: the side that
     // does it, else -1. The twin of Faustregel::ablehnSeite, on masks.
     int ablehnSeite(int k, int nehmbar) const;
-    int nehmbareKaesten() const;
+    // The same, and whether k and the box behind it are the last two (four)
+    // of their chain (loop), whatever boxes can be taken besides.
+    int ablehnSeite(int k, int nehmbar, bool &amEnde) const;
+    // Whether box k, one of the boxes that can be taken, can be among the
+    // last boxes handed over, now or once the boxes before it are taken.
+    bool kannAbgebenWerden(int k) const;
+    // Calls tue(k) for every box k that can be taken until it returns false.
+    template<typename F>
+    void jederNehmbare(F &&tue) const;
     // True when the last two (four) boxes of a chain (loop) can be handed
     // over.
     bool kannAblehnen() const;
     int ziehe(int s);
     void nimmZurueck(int s);
+    // A side of box k drawn or taken back; closing returns the boxes completed.
+    int schliesse(int k);
+    void oeffne(int k);
     // The table's key for the position and the symmetry that gives it.
     std::uint64_t schluessel(int &art) const;
     int andererKasten(int s, int k) const { return kastenA[s] == k ? kastenB[s] : kastenA[s]; }
@@ -102,6 +113,11 @@ private:
     std::int8_t urbild[Lage::symmetrien][hoechstensSeiten] = {};
     std::uint64_t bild[Lage::symmetrien] = {};
     int offen = 0;
+    // The boxes with one free side, one bit each: every free side touches
+    // two boxes, so there are twice as many boxes as sides at most.
+    static constexpr int nehmbarWorte = 2;
+    std::uint64_t nehmbarMaske[nehmbarWorte] = {};
+    int nehmbarZahl = 0;
     std::vector<Eintrag> tabelle;
     std::uint64_t tabellenMaske = 0;
     std::size_t belegt = 0;
