@@ -330,23 +330,24 @@ int Endspielsuche::erzeugeZuege(int *zuege, int tabellenZug) const
     // the sides that give away the fewest boxes.
     if (tabellenZug >= 0 && (freiMaske >> tabellenZug & 1))
         zuege[anzahl++] = tabellenZug;
-    int rest[hoechstensSeiten];
-    int restZahl = 0;
+    // By how many of its two boxes a side gives away: none, one or both.
+    int gruppe[3][hoechstensSeiten];
+    int gruppenZahl[3] = {};
     for (std::uint64_t m = freiMaske; m; m &= m - 1) {
         const int s = niedrigstesBit(m);
         if (s == tabellenZug)
             continue;
-        if (frei[static_cast<std::size_t>(kastenA[s])] >= 3 && frei[static_cast<std::size_t>(kastenB[s])] >= 3)
-            zuege[anzahl++] = s;
-        else
-            rest[restZahl++] = s;
+        const int g = (frei[static_cast<std::size_t>(kastenA[s])] <= 2) + (frei[static_cast<std::size_t>(kastenB[s])] <= 2);
+        gruppe[g][gruppenZahl[g]++] = s;
     }
-    auto zweier = [this](int s) {
-        return (frei[static_cast<std::size_t>(kastenA[s])] == 2) + (frei[static_cast<std::size_t>(kastenB[s])] == 2);
-    };
-    std::stable_sort(rest, rest + restZahl, [&zweier](int x, int y) { return zweier(x) < zweier(y); });
-    std::copy(rest, rest + restZahl, zuege + anzahl);
-    anzahl += restZahl;
+    const int sicher = gruppenZahl[0];
+    for (int g = 0; g < 3; ++g) {
+        std::copy(gruppe[g], gruppe[g] + gruppenZahl[g], zuege + anzahl);
+        anzahl += gruppenZahl[g];
+    }
+    // Among the safe sides, those that cut off most often before go first.
+    int *erste = zuege + anzahl - (sicher + gruppenZahl[1] + gruppenZahl[2]);
+    std::stable_sort(erste, erste + sicher, [this](int x, int y) { return geschichte[x] > geschichte[y]; });
     return anzahl;
 }
 
@@ -428,8 +429,10 @@ int Endspielsuche::knotenWert(int alpha, int beta)
             besterZug = s;
             if (v > alpha) {
                 alpha = v;
-                if (alpha >= beta)
+                if (alpha >= beta) {
+                    geschichte[s] += long(1) << (__builtin_popcountll(freiMaske) / 2);
                     break;
+                }
             }
         }
     }

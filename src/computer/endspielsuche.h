@@ -118,6 +118,7 @@ private:
     static constexpr int nehmbarWorte = 2;
     std::uint64_t nehmbarMaske[nehmbarWorte] = {};
     int nehmbarZahl = 0;
+    long geschichte[hoechstensSeiten] = {};
     std::vector<Eintrag> tabelle;
     std::uint64_t tabellenMaske = 0;
     std::size_t belegt = 0;
