@@ -16,15 +16,15 @@ namespace {
 using Uhr = std::chrono::steady_clock;
 
 // Up to this many free sides a search to the end of a position from a game
-// on the small board visits at most 200 000 positions (BENCHMARKS.md): it
-// gets four times as many. Above it, it gets a short try where it often
+// on the small board visits at most about 400 000 positions (BENCHMARKS.md):
+// it gets twice as many. Above it, it gets a short try where it often
 // succeeds: a few more sides, or when no safe side is left. A million
-// positions take a fifth to a third of a second on the machine of
+// positions take about a quarter of a second on the machine of
 // BENCHMARKS.md.
-constexpr int volleSucheBis = 36;
-constexpr int versuchBis = 38;
+constexpr int volleSucheBis = 38;
+constexpr int versuchBis = 40;
 constexpr long volleSucheKnoten = 800000;
-constexpr long versuchKnoten = 150000;
+constexpr long versuchKnoten = 300000;
 // The rules of thumb compare their choices with this much work at most,
 // counted in positions searched and in free sides looked at: one for each
 // of them in every position of a play-out or an order of safe sides, and

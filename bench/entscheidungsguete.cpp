@@ -1,0 +1,158 @@
+// SPDX-FileCopyrightText: 2026 The Punktfeld developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "bewertetelage.h"
+#include "computer/brettkopie.h"
+#include "computer/endspielsuche.h"
+#include "computer/meister.h"
+#include "game/spiellabel.h"
+#include "shell/mainwindow.h"
+#include "spieltreiber.h"
+#include "stellung.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QSet>
+#include <QTextStream>
+
+#include <cstdio>
+#include <limits>
+#include <cstdlib>
+#include <map>
+#include <vector>
+
+// How often the Meister gives value away where it cannot search to the end.
+// Positions with 39 to 44 free sides and the Meister to move are taken from
+// games on each board: the Meister against level 5 (game i seeded with
+// i + 1, the Meister opening the even ones) and against itself (the same
+// seeds, its first i % 8 sides chosen by level 5, so that the games part).
+// The Meister chooses with its counted budgets; a search without a limit
+// then values the position and the side it chose. It prints, for every
+// count of free sides, the positions, the share of choices that lose value
+// and the mean loss in boxes, and writes every valued position to a file.
+//
+// Usage: entscheidungsguete [games per board and opponent [positions per
+// count and board [file]]]; positions beyond the first ones of a count are
+// left out, so that the costly counts stay bounded.
+namespace {
+
+constexpr int wenigste = 39;
+constexpr int meiste = 44;
+constexpr int eroeffnungen = 8;
+
+struct Probe
+{
+    Lage lage;
+    const char *brett;
+};
+
+struct Zeile
+{
+    int lagen = 0;
+    int verlierend = 0;
+    long verlust = 0;
+    int exakt = 0;
+};
+
+QString schluessel(const Lage &lage)
+{
+    return BewerteteLage{lage, 0, -1, 0}.zeile();
+}
+
+// The value of drawing `seite` for the player who draws it.
+int zugWert(const Lage &lage, int seite)
+{
+    Lage danach = lage;
+    const int fertig = danach.ziehe(seite);
+    if (danach.freieSeiten() == 0)
+        return fertig;
+    const Notbremse ohne(Notbremse::Uhr::time_point::max(), nullptr);
+    Endspielsuche suche(danach, std::numeric_limits<long>::max(), ohne);
+    int wert = 0;
+    suche.bewerte(wert);
+    return fertig > 0 ? fertig + wert : -wert;
+}
+
+}
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const int spiele = argc > 1 ? std::atoi(argv[1]) : 40;
+    const int jeZahl = argc > 2 ? std::atoi(argv[2]) : 20;
+    const QString datei = argc > 3 ? QString(argv[3]) : QString();
+
+    MainWindow fenster;
+    SpielLabel &spiel = Stellung::spiel(fenster);
+    Computerspieler stufe5;
+    // The clock plays no part: only the counts limit a decision.
+    const Meister meister(std::chrono::hours(1));
+    const char *const bretter[3] = {"small", "medium", "large"};
+    std::map<int, std::vector<Probe>> proben;
+    QSet<QString> gesehen;
+    for (int g = 0; g < 3; ++g) {
+        std::map<int, int> vomBrett;
+        for (int i = 0; i < spiele; ++i) {
+            for (int gegner : {5, Meister::level}) {
+                std::srand(static_cast<unsigned>(1 + i));
+                fenster.setzeLevel(gegner);
+                spiel.setMenschStartet(i % 2 == 0);
+                spiel.neuesSpiel(g, true);
+                int eigene = 0;
+                Spieltreiber::spiele(spiel, [&] {
+                    const Lage lage = Brettkopie::kopiere(spiel.brett());
+                    if (gegner == Meister::level && eigene++ < i % eroeffnungen)
+                        return stufe5.waehle(spiel.brett(), 5);
+                    const int n = lage.freieSeiten();
+                    if (n >= wenigste && n <= meiste && vomBrett[n] < jeZahl && !gesehen.contains(schluessel(lage))) {
+                        gesehen.insert(schluessel(lage));
+                        ++vomBrett[n];
+                        proben[n].push_back({lage, bretter[g]});
+                    }
+                    return Brettkopie::wahl(spiel.brett(), meister.waehle(lage).seite);
+                });
+            }
+        }
+    }
+
+    QFile aus(datei);
+    QTextStream text(&aus);
+    if (!datei.isEmpty() && aus.open(QIODevice::WriteOnly | QIODevice::Text))
+        text << "# zeilen spalten holes drawn best side value: the Meister's side, valued exactly\n";
+    std::printf("| free sides | positions | boards | decided exactly | losing value | mean loss |\n"
+                "|---:|---:|---|---:|---:|---:|\n");
+    for (int n = wenigste; n <= meiste; ++n) {
+        Zeile z;
+        QSet<QString> woher;
+        for (const Probe &p : proben[n]) {
+            const Meister::Rat rat = meister.waehle(p.lage);
+            BewerteteLage b{p.lage, rat.wert, rat.seite, rat.wert};
+            if (!rat.exakt) {
+                const Notbremse ohne(Notbremse::Uhr::time_point::max(), nullptr);
+                Endspielsuche suche(p.lage, std::numeric_limits<long>::max(), ohne);
+                int beste = -1;
+                suche.loese(beste, b.bester);
+                b.seitenWert = zugWert(p.lage, rat.seite);
+            }
+            ++z.lagen;
+            z.exakt += rat.exakt;
+            z.verlierend += b.seitenWert < b.bester;
+            z.verlust += b.bester - b.seitenWert;
+            woher.insert(p.brett);
+            if (aus.isOpen()) {
+                text << b.zeile() << '\n';
+                text.flush();
+            }
+        }
+        if (z.lagen == 0)
+            continue;
+        QStringList namen(woher.begin(), woher.end());
+        namen.sort();
+        std::printf("| %d | %d | %s | %d | %.1f %% | %.2f |\n", n, z.lagen, qPrintable(namen.join(", ")), z.exakt,
+                    100.0 * z.verlierend / z.lagen, double(z.verlust) / z.lagen);
+        std::fflush(stdout);
+    }
+    return 0;
+}
