@@ -33,7 +33,9 @@
 //
 // Usage: entscheidungsguete [games per board and opponent [positions per
 // count and board [file]]]; positions beyond the first ones of a count are
-// left out, so that the costly counts stay bounded.
+// left out, so that the costly counts stay bounded. With --pruefe file
+// [free sides], it lets the Meister choose again in the stored positions of
+// up to that many free sides and values only its sides.
 namespace {
 
 constexpr int wenigste = 39;
@@ -73,6 +75,31 @@ int zugWert(const Lage &lage, int seite)
     return fertig > 0 ? fertig + wert : -wert;
 }
 
+// The Meister's choices in stored positions of up to `hoechstens` free
+// sides against their stored best values: to try a change of the rules of
+// thumb without valuing the positions again.
+int pruefe(const QString &datei, int hoechstens)
+{
+    const Meister meister(std::chrono::hours(1));
+    std::map<int, Zeile> zeilen;
+    for (const BewerteteLage &b : BewerteteLage::lies(datei)) {
+        const int n = b.lage.freieSeiten();
+        if (n > hoechstens)
+            continue;
+        const Meister::Rat rat = meister.waehle(b.lage);
+        const int wert = rat.exakt ? rat.wert : zugWert(b.lage, rat.seite);
+        Zeile &z = zeilen[n];
+        ++z.lagen;
+        z.exakt += rat.exakt;
+        z.verlierend += wert < b.bester;
+        z.verlust += b.bester - wert;
+    }
+    for (const auto &[n, z] : zeilen)
+        std::printf("| %d | %d | %d | %.1f %% | %.2f |\n", n, z.lagen, z.exakt, 100.0 * z.verlierend / z.lagen,
+                    double(z.verlust) / z.lagen);
+    return 0;
+}
+
 }
 
 int main(int argc, char *argv[])
@@ -80,6 +107,8 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    if (argc > 2 && QString(argv[1]) == QLatin1String("--pruefe"))
+        return pruefe(argv[2], argc > 3 ? std::atoi(argv[3]) : meiste);
     const int spiele = argc > 1 ? std::atoi(argv[1]) : 40;
     const int jeZahl = argc > 2 ? std::atoi(argv[2]) : 20;
     const QString datei = argc > 3 ? QString(argv[3]) : QString();
