@@ -324,6 +324,10 @@ int Endspielsuche::erzeugeZuege(int *zuege, int tabellenZug) const
                 zuege[anzahl++] = t;
             return true;
         });
+        // The side that was best before goes first here too.
+        const auto zug = std::find(zuege, zuege + anzahl, tabellenZug);
+        if (zug != zuege + anzahl)
+            std::rotate(zuege, zug, zug + 1);
         return anzahl;
     }
     // The side that was best before goes first, then the safe sides, then
