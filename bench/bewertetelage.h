@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Punktfeld developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#ifndef PUNKTFELD_TEST_BEWERTETELAGE_H
-#define PUNKTFELD_TEST_BEWERTETELAGE_H
+#ifndef PUNKTFELD_BENCH_BEWERTETELAGE_H
+#define PUNKTFELD_BENCH_BEWERTETELAGE_H
 
 #include "computer/lage.h"
 
