@@ -15,9 +15,15 @@
 // alpha-beta over the sides, with a table of the positions already valued
 // (both bounds), keyed by the set of free sides. On a board with no more
 // inner sides than that, the key is the least of the free sides' masks
-// under the board's four symmetries, so that mirror images share an entry. Boxes that can be taken are taken at once where that can never
-// be wrong; at the end of a chain or loop only "take all" and "hand over the
-// last two (four)" are tried. One object serves one decision and one thread.
+// under the board's four symmetries, so that mirror images share an entry.
+// Boxes that can be taken are taken at once where that can never be wrong,
+// which is every box but the last two (four) of a chain (loop); there only
+// "take all" and "hand over the last two (four)" are tried, and whoever can
+// hand them over is known to get at least nothing. Elsewhere the side the
+// table remembers goes first, then the safe sides from the middle of the
+// board outwards, those that cut off most often before first; every side
+// after the first need only show with a window of one value that it is no
+// better. One object serves one decision and one thread.
 class Endspielsuche
 {
 public:
