@@ -16,9 +16,10 @@
 #include <QTextStream>
 
 #include <cstdio>
-#include <limits>
 #include <cstdlib>
+#include <limits>
 #include <map>
+#include <utility>
 #include <vector>
 
 // How often the Meister gives value away where it cannot search to the end.
@@ -35,18 +36,13 @@
 // count and board [file]]]; positions beyond the first ones of a count are
 // left out, so that the costly counts stay bounded. With --pruefe file
 // [free sides], it lets the Meister choose again in the stored positions of
-// up to that many free sides and values only its sides.
+// up to that many free sides and values only its sides; with --tabelle file
+// it counts the choices stored there.
 namespace {
 
 constexpr int wenigste = 39;
 constexpr int meiste = 44;
 constexpr int eroeffnungen = 8;
-
-struct Probe
-{
-    Lage lage;
-    const char *brett;
-};
 
 struct Zeile
 {
@@ -75,28 +71,58 @@ int zugWert(const Lage &lage, int seite)
     return fertig > 0 ? fertig + wert : -wert;
 }
 
+const char *brettName(const Lage &lage)
+{
+    return lage.zeilen() * lage.spalten() <= 30 ? "small" : lage.zeilen() * lage.spalten() <= 143 ? "medium" : "large";
+}
+
+using Tabelle = std::map<std::pair<int, QString>, Zeile>;
+
+void zaehle(Tabelle &tabelle, const BewerteteLage &b, bool exakt)
+{
+    for (const QString &brett : {QString(brettName(b.lage)), QStringLiteral("all")}) {
+        Zeile &z = tabelle[{b.lage.freieSeiten(), brett}];
+        ++z.lagen;
+        z.exakt += exakt;
+        z.verlierend += b.seitenWert < b.bester;
+        z.verlust += b.bester - b.seitenWert;
+    }
+}
+
+// One row for each count of free sides and board, and one for all boards.
+void drucke(const Tabelle &tabelle, bool mitExakt)
+{
+    std::printf("| free sides | board | positions |%s losing value | mean loss |\n|---:|---|---:|%s---:|---:|\n",
+                mitExakt ? " decided exactly |" : "", mitExakt ? "---:|" : "");
+    for (const auto &[wo, z] : tabelle) {
+        std::printf("| %d | %s | %d |", wo.first, qPrintable(wo.second), z.lagen);
+        if (mitExakt)
+            std::printf(" %d |", z.exakt);
+        std::printf(" %.1f %% | %.2f |\n", 100.0 * z.verlierend / z.lagen, double(z.verlust) / z.lagen);
+    }
+}
+
 // The Meister's choices in stored positions of up to `hoechstens` free
 // sides against their stored best values: to try a change of the rules of
-// thumb without valuing the positions again.
-int pruefe(const QString &datei, int hoechstens)
+// thumb without valuing the positions again. Without `neu`, only the
+// stored choices are counted.
+int pruefe(const QString &datei, int hoechstens, bool neu)
 {
     const Meister meister(std::chrono::hours(1));
-    std::map<int, Zeile> zeilen;
-    for (const BewerteteLage &b : BewerteteLage::lies(datei)) {
-        const int n = b.lage.freieSeiten();
-        if (n > hoechstens)
+    Tabelle tabelle;
+    for (BewerteteLage b : BewerteteLage::lies(datei)) {
+        if (b.lage.freieSeiten() > hoechstens)
             continue;
-        const Meister::Rat rat = meister.waehle(b.lage);
-        const int wert = rat.exakt ? rat.wert : zugWert(b.lage, rat.seite);
-        Zeile &z = zeilen[n];
-        ++z.lagen;
-        z.exakt += rat.exakt;
-        z.verlierend += wert < b.bester;
-        z.verlust += b.bester - wert;
+        bool exakt = false;
+        if (neu) {
+            const Meister::Rat rat = meister.waehle(b.lage);
+            exakt = rat.exakt;
+            b.seite = rat.seite;
+            b.seitenWert = rat.exakt ? rat.wert : zugWert(b.lage, rat.seite);
+        }
+        zaehle(tabelle, b, exakt);
     }
-    for (const auto &[n, z] : zeilen)
-        std::printf("| %d | %d | %d | %.1f %% | %.2f |\n", n, z.lagen, z.exakt, 100.0 * z.verlierend / z.lagen,
-                    double(z.verlust) / z.lagen);
+    drucke(tabelle, neu);
     return 0;
 }
 
@@ -107,8 +133,9 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    if (argc > 2 && QString(argv[1]) == QLatin1String("--pruefe"))
-        return pruefe(argv[2], argc > 3 ? std::atoi(argv[3]) : meiste);
+    const bool tabelleAllein = argc > 2 && QString(argv[1]) == QLatin1String("--tabelle");
+    if (tabelleAllein || (argc > 2 && QString(argv[1]) == QLatin1String("--pruefe")))
+        return pruefe(argv[2], argc > 3 ? std::atoi(argv[3]) : meiste, !tabelleAllein);
     const int spiele = argc > 1 ? std::atoi(argv[1]) : 40;
     const int jeZahl = argc > 2 ? std::atoi(argv[2]) : 20;
     const QString datei = argc > 3 ? QString(argv[3]) : QString();
@@ -118,8 +145,7 @@ int main(int argc, char *argv[])
     Computerspieler stufe5;
     // The clock plays no part: only the counts limit a decision.
     const Meister meister(std::chrono::hours(1));
-    const char *const bretter[3] = {"small", "medium", "large"};
-    std::map<int, std::vector<Probe>> proben;
+    std::map<int, std::vector<Lage>> proben;
     QSet<QString> gesehen;
     for (int g = 0; g < 3; ++g) {
         std::map<int, int> vomBrett;
@@ -138,7 +164,7 @@ int main(int argc, char *argv[])
                     if (n >= wenigste && n <= meiste && vomBrett[n] < jeZahl && !gesehen.contains(schluessel(lage))) {
                         gesehen.insert(schluessel(lage));
                         ++vomBrett[n];
-                        proben[n].push_back({lage, bretter[g]});
+                        proben[n].push_back(lage);
                     }
                     return Brettkopie::wahl(spiel.brett(), meister.waehle(lage).seite);
                 });
@@ -150,38 +176,25 @@ int main(int argc, char *argv[])
     QTextStream text(&aus);
     if (!datei.isEmpty() && aus.open(QIODevice::WriteOnly | QIODevice::Text))
         text << "# zeilen spalten holes drawn best side value: the Meister's side, valued exactly\n";
-    std::printf("| free sides | positions | boards | decided exactly | losing value | mean loss |\n"
-                "|---:|---:|---|---:|---:|---:|\n");
+    Tabelle tabelle;
     for (int n = wenigste; n <= meiste; ++n) {
-        Zeile z;
-        QSet<QString> woher;
-        for (const Probe &p : proben[n]) {
-            const Meister::Rat rat = meister.waehle(p.lage);
-            BewerteteLage b{p.lage, rat.wert, rat.seite, rat.wert};
+        for (const Lage &lage : proben[n]) {
+            const Meister::Rat rat = meister.waehle(lage);
+            BewerteteLage b{lage, rat.wert, rat.seite, rat.wert};
             if (!rat.exakt) {
                 const Notbremse ohne(Notbremse::Uhr::time_point::max(), nullptr);
-                Endspielsuche suche(p.lage, std::numeric_limits<long>::max(), ohne);
+                Endspielsuche suche(lage, std::numeric_limits<long>::max(), ohne);
                 int beste = -1;
                 suche.loese(beste, b.bester);
-                b.seitenWert = zugWert(p.lage, rat.seite);
+                b.seitenWert = zugWert(lage, rat.seite);
             }
-            ++z.lagen;
-            z.exakt += rat.exakt;
-            z.verlierend += b.seitenWert < b.bester;
-            z.verlust += b.bester - b.seitenWert;
-            woher.insert(p.brett);
+            zaehle(tabelle, b, rat.exakt);
             if (aus.isOpen()) {
                 text << b.zeile() << '\n';
                 text.flush();
             }
         }
-        if (z.lagen == 0)
-            continue;
-        QStringList namen(woher.begin(), woher.end());
-        namen.sort();
-        std::printf("| %d | %d | %s | %d | %.1f %% | %.2f |\n", n, z.lagen, qPrintable(namen.join(", ")), z.exakt,
-                    100.0 * z.verlierend / z.lagen, double(z.verlust) / z.lagen);
-        std::fflush(stdout);
     }
+    drucke(tabelle, true);
     return 0;
 }
