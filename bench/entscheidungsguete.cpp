@@ -175,7 +175,9 @@ int main(int argc, char *argv[])
     QFile aus(datei);
     QTextStream text(&aus);
     if (!datei.isEmpty() && aus.open(QIODevice::WriteOnly | QIODevice::Text))
-        text << "# zeilen spalten holes drawn best side value: the Meister's side, valued exactly\n";
+        text << "# SPDX-FileCopyrightText: 2026 The Punktfeld developers\n"
+                "# SPDX-License-Identifier: GPL-3.0-or-later\n"
+                "# zeilen spalten holes drawn best side value: the Meister's side, valued exactly\n";
     Tabelle tabelle;
     for (int n = wenigste; n <= meiste; ++n) {
         for (const Lage &lage : proben[n]) {
