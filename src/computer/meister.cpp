@@ -17,14 +17,14 @@ using Uhr = std::chrono::steady_clock;
 
 // Up to this many free sides a search to the end of a position from a game
 // on the small board visits at most about 400 000 positions (BENCHMARKS.md):
-// it gets twice as many. Above it, it gets a short try where it often
-// succeeds: a few more sides, or when no safe side is left. A million
-// positions take about a quarter of a second on the machine of
-// BENCHMARKS.md.
+// it gets twice as many. Above it, it gets a short try when no safe side is
+// left, where it often succeeds; with safe sides left, a position of 39 or
+// 40 free sides needs millions (a million positions take about a quarter
+// of a second on the machine of BENCHMARKS.md).
 constexpr int volleSucheBis = 38;
-constexpr int versuchBis = 40;
+constexpr int versuchBis = volleSucheBis;
 constexpr long volleSucheKnoten = 800000;
-constexpr long versuchKnoten = 300000;
+constexpr long versuchKnoten = 150000;
 // The rules of thumb compare their choices with this much work at most,
 // counted in positions searched and in free sides looked at: one for each
 // of them in every position of a play-out or an order of safe sides, and
