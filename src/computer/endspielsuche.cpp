@@ -3,6 +3,7 @@
 
 #include "endspielsuche.h"
 
+#include "seitenbits.h"
 #include "wertgrenze.h"
 
 #include <algorithm>
@@ -13,46 +14,8 @@ namespace {
 // rarely enough to cost nothing.
 constexpr long knotenJeBremsblick = 1024;
 
-// The number of the lowest set bit of a non-zero mask: the bit times a de
-// Bruijn sequence has a different pattern in its top bits for every bit.
-constexpr int maskenBits = Endspielsuche::hoechstensSeiten;
-constexpr int musterBits = 6;
-static_assert(1 << musterBits == maskenBits, "one pattern for every bit of a mask");
-
-int niedrigstesBit(std::uint64_t maske)
-{
-    static constexpr int debruijn[maskenBits] = {
-        0,  1,  48, 2,  57, 49, 28, 3,  61, 58, 50, 42, 38, 29, 17, 4,  62, 55, 59, 36, 53, 51,
-        43, 22, 45, 39, 33, 30, 24, 18, 12, 5,  63, 47, 56, 27, 60, 41, 37, 16, 54, 35, 52, 21,
-        44, 32, 23, 11, 46, 26, 40, 15, 34, 20, 31, 10, 25, 14, 19, 9,  13, 8,  7,  6};
-    return debruijn[((maske & (~maske + 1)) * 0x03F79D71B4CB0A89ull) >> (maskenBits - musterBits)];
-}
-
-// The free sides, those nearest the middle of the board first: they are
-// numbered in this order, so that the search tries them first. A side in
-// the middle joins boxes that many others touch, which settles more.
-std::vector<int> vonDerMitteAus(const Lage &lage)
-{
-    std::vector<int> seiten;
-    std::vector<int> abstand(static_cast<std::size_t>(lage.seitenAnzahl()), 0);
-    const int waagrecht = (lage.zeilen() + 1) * lage.spalten();
-    for (int s = 0; s < lage.seitenAnzahl(); ++s) {
-        if (!lage.istFrei(s))
-            continue;
-        seiten.push_back(s);
-        // Twice the side's middle, measured from twice the board's middle.
-        const bool liegt = s < waagrecht;
-        const int z = liegt ? 2 * (s / lage.spalten()) : 2 * ((s - waagrecht) / (lage.spalten() + 1)) + 1;
-        const int x = liegt ? 2 * (s % lage.spalten()) + 1 : 2 * ((s - waagrecht) % (lage.spalten() + 1));
-        const int dz = z - lage.zeilen();
-        const int dx = x - lage.spalten();
-        abstand[static_cast<std::size_t>(s)] = dz * dz + dx * dx;
-    }
-    std::stable_sort(seiten.begin(), seiten.end(), [&abstand](int a, int b) {
-        return abstand[static_cast<std::size_t>(a)] < abstand[static_cast<std::size_t>(b)];
-    });
-    return seiten;
-}
+using Seitenbits::maskenBits;
+using Seitenbits::niedrigstesBit;
 
 } // namespace
 
@@ -74,7 +37,7 @@ Endspielsuche::Endspielsuche(const Lage &lage, long knotenGrenze, const Notbrems
         }
         return nr;
     };
-    for (int s : vonDerMitteAus(lage)) {
+    for (int s : Seitenbits::vonDerMitteAus(lage)) {
         int a = -1;
         int b = -1;
         lage.felderAn(s, a, b);
@@ -112,8 +75,6 @@ Endspielsuche::Endspielsuche(const Lage &lage, long knotenGrenze, const Notbrems
             bild[art] |= std::uint64_t(1) << bit;
         }
     }
-    tabelle.assign(ersteTabelle, Eintrag());
-    tabellenMaske = tabelle.size() - 1;
 }
 
 bool Endspielsuche::gibtAuf()
@@ -133,38 +94,6 @@ std::uint64_t Endspielsuche::schluessel(int &art) const
             art = g;
     }
     return bild[art];
-}
-
-std::size_t Endspielsuche::platzFuer(std::uint64_t schluessel) const
-{
-    // The low bits of a product depend on the key's low bits alone: the
-    // high half is folded down before and after, so that every free side
-    // moves the place.
-    std::uint64_t h = schluessel ^ (schluessel >> 32);
-    h *= 0x9E3779B97F4A7C15ull;
-    h ^= h >> 32;
-    return static_cast<std::size_t>(h & tabellenMaske);
-}
-
-Endspielsuche::Eintrag &Endspielsuche::eintrag(std::uint64_t schluessel)
-{
-    return tabelle[platzFuer(schluessel)];
-}
-
-void Endspielsuche::wachse()
-{
-    std::vector<Eintrag> alt(tabelle.size() * 2);
-    alt.swap(tabelle);
-    tabellenMaske = tabelle.size() - 1;
-    belegt = 0;
-    for (const Eintrag &e : alt) {
-        if (e.schluessel == 0)
-            continue;
-        Eintrag &ziel = tabelle[platzFuer(e.schluessel)];
-        if (ziel.schluessel == 0)
-            ++belegt;
-        ziel = e;
-    }
 }
 
 int Endspielsuche::ziehe(int s)
@@ -229,17 +158,6 @@ int Endspielsuche::freieSeiteVon(int k) const
     return m ? niedrigstesBit(m) : -1;
 }
 
-template<typename F>
-void Endspielsuche::jederNehmbare(F &&tue) const
-{
-    for (int w = 0; w < nehmbarWorte; ++w) {
-        for (std::uint64_t m = nehmbarMaske[w]; m; m &= m - 1) {
-            if (!tue(w * maskenBits + niedrigstesBit(m)))
-                return;
-        }
-    }
-}
-
 int Endspielsuche::sichererFang() const
 {
     // Taking a box is never wrong when the box behind it does not continue a
@@ -260,7 +178,7 @@ int Endspielsuche::sichererFang() const
     return fang;
 }
 
-int Endspielsuche::ablehnSeite(int k, int nehmbar, bool &amEnde) const
+int Endspielsuche::ablehnSeite(int k, int nehmbar, bool *amEnde) const
 {
     // Box k can be taken and the box n behind it has one more free side t.
     // Drawing t hands over k and n, and is worth trying only when that is all
@@ -273,30 +191,15 @@ int Endspielsuche::ablehnSeite(int k, int nehmbar, bool &amEnde) const
     const int t = niedrigstesBit(rest);
     const int m = andererKasten(t, n);
     const int fm = frei[static_cast<std::size_t>(m)];
-    amEnde = fm >= 3;
-    if (amEnde)
-        return nehmbar == 1 ? t : -1;
-    if (fm == 2) {
+    bool ende = fm >= 3;
+    if (!ende && fm == 2) {
         const std::uint64_t weiter = kastenSeiten[static_cast<std::size_t>(m)] & freiMaske & ~(std::uint64_t(1) << t);
         const int u = niedrigstesBit(weiter);
-        amEnde = frei[static_cast<std::size_t>(andererKasten(u, m))] == 1;
-        if (amEnde)
-            return nehmbar == 2 ? t : -1;
+        ende = frei[static_cast<std::size_t>(andererKasten(u, m))] == 1;
     }
-    return -1;
-}
-
-int Endspielsuche::ablehnSeite(int k, int nehmbar) const
-{
-    bool amEnde = false;
-    return ablehnSeite(k, nehmbar, amEnde);
-}
-
-bool Endspielsuche::kannAbgebenWerden(int k) const
-{
-    bool amEnde = false;
-    ablehnSeite(k, 0, amEnde);
-    return amEnde;
+    if (amEnde)
+        *amEnde = ende;
+    return (ende && nehmbar == (fm >= 3 ? 1 : 2)) ? t : -1;
 }
 
 bool Endspielsuche::kannAblehnen() const
@@ -394,18 +297,17 @@ int Endspielsuche::knotenWert(int alpha, int beta)
         return 0;
     int art = 0;
     const std::uint64_t schluessel = this->schluessel(art);
-    Eintrag &e = eintrag(schluessel);
     int tabellenZug = -1;
-    if (e.schluessel == schluessel) {
-        if (e.unten >= beta)
-            return e.unten;
-        if (e.oben <= alpha)
-            return e.oben;
-        if (e.unten == e.oben)
-            return e.unten;
-        alpha = std::max(alpha, static_cast<int>(e.unten));
-        beta = std::min(beta, static_cast<int>(e.oben));
-        tabellenZug = e.zug >= 0 ? urbild[art][e.zug] : -1;
+    if (const Wertetabelle::Eintrag *e = tabelle.finde(schluessel)) {
+        if (e->unten >= beta)
+            return e->unten;
+        if (e->oben <= alpha)
+            return e->oben;
+        if (e->unten == e->oben)
+            return e->unten;
+        alpha = std::max(alpha, static_cast<int>(e->unten));
+        beta = std::min(beta, static_cast<int>(e->oben));
+        tabellenZug = e->zug >= 0 ? urbild[art][e->zug] : -1;
     }
     const int alphaVorher = alpha;
     int zuege[hoechstensSeiten];
@@ -440,23 +342,7 @@ int Endspielsuche::knotenWert(int alpha, int beta)
             }
         }
     }
-    if (belegt * 4 > tabelle.size() * 3 && tabelle.size() < groessteTabelle)
-        wachse();
-    Eintrag &ziel = eintrag(schluessel);
-    if (ziel.schluessel == 0)
-        ++belegt;
-    if (ziel.schluessel != schluessel) {
-        ziel.schluessel = schluessel;
-        ziel.unten = static_cast<std::int16_t>(-offen);
-        ziel.oben = static_cast<std::int16_t>(offen);
-    }
-    if (bester <= alphaVorher)
-        ziel.oben = static_cast<std::int16_t>(std::min<int>(ziel.oben, bester));
-    else if (bester >= beta)
-        ziel.unten = static_cast<std::int16_t>(std::max<int>(ziel.unten, bester));
-    else
-        ziel.unten = ziel.oben = static_cast<std::int16_t>(bester);
-    ziel.zug = static_cast<std::int8_t>(besterZug >= 0 ? bildBit[art][besterZug] : -1);
+    tabelle.merke(schluessel, offen, alphaVorher, beta, bester, besterZug >= 0 ? bildBit[art][besterZug] : -1);
     return bester;
 }
 

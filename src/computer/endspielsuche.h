@@ -6,6 +6,8 @@
 
 #include "lage.h"
 #include "notbremse.h"
+#include "seitenbits.h"
+#include "wertetabelle.h"
 
 #include <cstdint>
 #include <limits>
@@ -43,17 +45,9 @@ public:
     // The positions visited so far.
     long knotenZahl() const { return knoten; }
     // The memory the table holds now.
-    std::size_t tabellenBytes() const { return tabelle.size() * sizeof(Eintrag); }
+    std::size_t tabellenBytes() const { return tabelle.bytes(); }
 
 private:
-    struct Eintrag
-    {
-        std::uint64_t schluessel = 0;
-        std::int16_t unten = 0;
-        std::int16_t oben = 0;
-        std::int8_t zug = -1;
-    };
-
     int suche(int alpha, int beta);
     int knotenWert(int alpha, int beta);
     // Draws side s, values what follows for the player drawing it, and
@@ -70,17 +64,29 @@ private:
     int sichererFang() const;
     // When box k, one of the `nehmbar` boxes that can be taken, ends a chain
     // or loop whose last two (four) boxes can be handed over: the side that
-    // does it, else -1. The twin of Faustregel::ablehnSeite, on masks.
-    int ablehnSeite(int k, int nehmbar) const;
-    // The same, and whether k and the box behind it are the last two (four)
+    // does it, else -1. The twin of Faustregel::ablehnSeite, on masks. With
+    // `amEnde`, also whether k and the box behind it are the last two (four)
     // of their chain (loop), whatever boxes can be taken besides.
-    int ablehnSeite(int k, int nehmbar, bool &amEnde) const;
+    int ablehnSeite(int k, int nehmbar, bool *amEnde = nullptr) const;
     // Whether box k, one of the boxes that can be taken, can be among the
     // last boxes handed over, now or once the boxes before it are taken.
-    bool kannAbgebenWerden(int k) const;
+    bool kannAbgebenWerden(int k) const
+    {
+        bool amEnde = false;
+        ablehnSeite(k, 0, &amEnde);
+        return amEnde;
+    }
     // Calls tue(k) for every box k that can be taken until it returns false.
     template<typename F>
-    void jederNehmbare(F &&tue) const;
+    void jederNehmbare(F &&tue) const
+    {
+        for (int w = 0; w < nehmbarWorte; ++w) {
+            for (std::uint64_t m = nehmbarMaske[w]; m; m &= m - 1) {
+                if (!tue(w * Seitenbits::maskenBits + Seitenbits::niedrigstesBit(m)))
+                    return;
+            }
+        }
+    }
     // True when the last two (four) boxes of a chain (loop) can be handed
     // over.
     bool kannAblehnen() const;
@@ -94,9 +100,6 @@ private:
     int andererKasten(int s, int k) const { return kastenA[s] == k ? kastenB[s] : kastenA[s]; }
     int freieSeiteVon(int k) const;
     bool gibtAuf();
-    std::size_t platzFuer(std::uint64_t schluessel) const;
-    Eintrag &eintrag(std::uint64_t schluessel);
-    void wachse();
 
     bool passend = false;
     bool abgebrochen = false;
@@ -125,14 +128,7 @@ private:
     std::uint64_t nehmbarMaske[nehmbarWorte] = {};
     int nehmbarZahl = 0;
     long geschichte[hoechstensSeiten] = {};
-    std::vector<Eintrag> tabelle;
-    std::uint64_t tabellenMaske = 0;
-    std::size_t belegt = 0;
-    // Most searches visit few positions: the table starts small, so that
-    // making it costs little, and grows when it fills up, to 64 MiB at most;
-    // it goes with the search.
-    static constexpr std::size_t ersteTabelle = std::size_t(1) << 12;
-    static constexpr std::size_t groessteTabelle = std::size_t(1) << 22;
+    Wertetabelle tabelle;
 };
 
 #endif
