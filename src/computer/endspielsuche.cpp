@@ -381,6 +381,13 @@ bool Endspielsuche::loese(int &seite, int &wert)
     return true;
 }
 
+bool Endspielsuche::istAuchBeste(int seite, int wert)
+{
+    const auto i = std::find(lageSeite.begin(), lageSeite.end(), seite);
+    return passend && i != lageSeite.end() && probiere(static_cast<int>(i - lageSeite.begin()), wert - 1, wert) >= wert
+           && !abgebrochen;
+}
+
 bool Endspielsuche::bewerte(int &wert)
 {
     if (!passend)

@@ -42,6 +42,9 @@ public:
     bool loese(int &seite, int &wert);
     // Only the value of the position, for the player to move.
     bool bewerte(int &wert);
+    // After loese: whether side `seite` of the position is worth `wert` too.
+    // False also when the search gives up.
+    bool istAuchBeste(int seite, int wert);
     // The positions visited so far.
     long knotenZahl() const { return knoten; }
     // The memory the table holds now.

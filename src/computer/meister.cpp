@@ -276,6 +276,15 @@ Meister::Rat Meister::waehle(const Lage &lage, const std::atomic<bool> *abbruch)
         Endspielsuche suche(lage, lage.freieSeiten() <= volleSucheBis ? volleSucheKnoten : versuchKnoten, bremse);
         if (suche.loese(rat.seite, rat.wert)) {
             rat.exakt = true;
+            // Every best side keeps what the opponent can get at best, but
+            // where that is not a win, the rules of thumb's side among them
+            // gives an opponent who is not perfect more chances to go wrong.
+            if (rat.wert <= 0) {
+                long arbeit = faustArbeit;
+                const int faust = faustZug(lage, Kontext{&arbeit, bremse});
+                if (faust != rat.seite && suche.istAuchBeste(faust, rat.wert))
+                    rat.seite = faust;
+            }
             return rat;
         }
     }

@@ -16,7 +16,8 @@
 // 1. Exact search: with few free sides, or none of them safe, and no more
 //    than Endspielsuche takes, the position is searched to its end (all the
 //    work it may do for the fewest sides, a short try above). Its side comes
-//    with the exact value.
+//    with the exact value; where that is no win, the side the rules of thumb
+//    would choose is played instead when it is as good.
 // Otherwise the rules of thumb of Faustregel choose, with a budget of work:
 // 2. Captures: a box that can be taken is taken, unless handing the last two
 //    (four) boxes over is worth more, the rest valued by a search or a
