@@ -6,7 +6,7 @@
 #include "shell/mainwindow.h"
 #include "shell/qtuebersetzung.h"
 #include "spieltreiber.h"
-#include "stellung.h"
+#include "ansicht.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -48,7 +48,7 @@ AnalyseDialog *warteAufAnalyse(MainWindow &fenster, qint64 &laengsteLuecke)
     uhr.start();
     luecke.start();
     ticker.start();
-    Stellung::loese(fenster, "actionAnalyse");
+    Ansicht::loese(fenster, "actionAnalyse");
     AnalyseDialog *dialog = nullptr;
     while (!(dialog = fenster.findChild<AnalyseDialog *>()) && uhr.elapsed() < warteGrenze)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
@@ -59,11 +59,11 @@ Messung miss(int groesse)
 {
     MainWindow fenster;
     fenster.show();
-    SpielLabel &spiel = Stellung::spiel(fenster);
+    SpielLabel &spiel = Ansicht::spiel(fenster);
     std::srand(saat);
     fenster.setzeGroesse(groesse, true, true);
     Computerspieler wahl;
-    Spieltreiber::spiele(spiel, [&] { return wahl.waehle(spiel.brett(), 5); });
+    Spieltreiber::spiele(spiel, [&] { return wahl.waehle(spiel.stellung(), 5); });
     Messung messung;
     messung.zuege = static_cast<int>(spiel.partie().verlauf().alle().size());
     QElapsedTimer uhr;
@@ -77,11 +77,11 @@ int bild(const QString &datei)
 {
     MainWindow fenster;
     fenster.show();
-    SpielLabel &spiel = Stellung::spiel(fenster);
+    SpielLabel &spiel = Ansicht::spiel(fenster);
     std::srand(saat);
-    Stellung::loese(fenster, "actionLevel6");
+    Ansicht::loese(fenster, "actionLevel6");
     Computerspieler wahl;
-    Spieltreiber::spiele(spiel, [&] { return wahl.waehle(spiel.brett(), 3); });
+    Spieltreiber::spiele(spiel, [&] { return wahl.waehle(spiel.stellung(), 3); });
     qint64 luecke = 0;
     AnalyseDialog *dialog = warteAufAnalyse(fenster, luecke);
     if (!dialog)

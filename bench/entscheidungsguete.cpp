@@ -2,13 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "bewertetelage.h"
-#include "computer/brettkopie.h"
 #include "computer/endspielsuche.h"
 #include "computer/meister.h"
 #include "game/spiellabel.h"
 #include "shell/mainwindow.h"
 #include "spieltreiber.h"
-#include "stellung.h"
+#include "ansicht.h"
 
 #include <QApplication>
 #include <QFile>
@@ -141,7 +140,7 @@ int main(int argc, char *argv[])
     const QString datei = argc > 3 ? QString(argv[3]) : QString();
 
     MainWindow fenster;
-    SpielLabel &spiel = Stellung::spiel(fenster);
+    SpielLabel &spiel = Ansicht::spiel(fenster);
     Computerspieler stufe5;
     // The clock plays no part: only the counts limit a decision.
     const Meister meister(std::chrono::hours(1));
@@ -157,16 +156,16 @@ int main(int argc, char *argv[])
                 spiel.neuesSpiel(g, true);
                 int eigene = 0;
                 Spieltreiber::spiele(spiel, [&] {
-                    const Lage lage = Brettkopie::kopiere(spiel.brett());
+                    const Lage lage(spiel.stellung());
                     if (gegner == Meister::level && eigene++ < i % eroeffnungen)
-                        return stufe5.waehle(spiel.brett(), 5);
+                        return stufe5.waehle(spiel.stellung(), 5);
                     const int n = lage.freieSeiten();
                     if (n >= wenigste && n <= meiste && vomBrett[n] < jeZahl && !gesehen.contains(schluessel(lage))) {
                         gesehen.insert(schluessel(lage));
                         ++vomBrett[n];
                         proben[n].push_back(lage);
                     }
-                    return Brettkopie::wahl(spiel.brett(), meister.waehle(lage).seite);
+                    return meister.waehle(lage).seite;
                 });
             }
         }

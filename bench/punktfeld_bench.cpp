@@ -2,16 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "computer/kette.h"
-#include "field/feld.h"
+#include "field/brettbild.h"
 #include "field/geometrie.h"
-#include "field/seite.h"
 #include "game/spiellabel.h"
-#include "savegame/feldzustand.h"
+#include "model/richtung.h"
 #include "savegame/spielstand.h"
-#include "savegame/zustandscode.h"
 #include "shell/mainwindow.h"
 #include "spieltreiber.h"
-#include "stellung.h"
+#include "ansicht.h"
 
 #include <benchmark/benchmark.h>
 
@@ -44,24 +42,31 @@ QPen stift(Qt::GlobalColor farbe, int breite)
 
 QPixmap leeresBild(int groesse)
 {
-    QPixmap bild(Geometrie::bildBreite(Spielfeld::spaltenFuer(groesse)), Geometrie::bildHoehe(Spielfeld::zeilenFuer(groesse)));
+    QPixmap bild(Geometrie::bildGroesse(Gitter::fuerGroesse(groesse)));
     bild.fill(Qt::yellow);
     return bild;
 }
 
-void zaehleGeschlossene(const Spielfeld &brett)
+void zaehleGeschlossene(const Stellung &brett)
 {
     int summe = 0;
-    for (const Feld *feld : brett)
-        summe += feld->anzahlGeschlossen();
+    for (int platz = 0; platz < brett.gitter().feldAnzahl(); ++platz)
+        summe += brett.geschlosseneSeiten(platz);
     benchmark::DoNotOptimize(summe);
+}
+
+Stellung gelesen(const QString &name)
+{
+    QFile datei(name);
+    datei.open(QIODevice::ReadOnly);
+    return Spielstand::lies(datei.readAll())->stellung();
 }
 
 struct Umgebung
 {
     QTemporaryDir ordner;
     MainWindow fenster;
-    SpielLabel &spiel = Stellung::spiel(fenster);
+    SpielLabel &spiel = Ansicht::spiel(fenster);
     QString datei(const char *name) const { return ordner.filePath(name); }
 };
 
@@ -84,18 +89,19 @@ void schreibeStellungen()
     int zuege = 0;
     bool mitte = false, spaet = false;
     Spieltreiber::spiele(u.spiel, [&] {
-        const Spielfeld &brett = u.spiel.brett();
+        const Stellung &brett = u.spiel.stellung();
         int besetzt = 0, imSpiel = 0, dreier = 0, zweier = 0;
-        for (const Feld *feld : brett) {
-            imSpiel += !feld->istGesperrt();
-            besetzt += !feld->istGesperrt() && feld->istGeschlossen();
-            dreier += feld->anzahlGeschlossen() == 3;
-            zweier += feld->anzahlGeschlossen() == 2;
+        for (int platz = 0; platz < brett.gitter().feldAnzahl(); ++platz) {
+            imSpiel += !brett.istGesperrt(platz);
+            besetzt += !brett.istGesperrt(platz) && brett.istGeschlossen(platz);
+            dreier += brett.geschlosseneSeiten(platz) == 3;
+            zweier += brett.geschlosseneSeiten(platz) == 2;
         }
         if (++zuege == 40)
             u.fenster.schreibeDatei(u.datei("frueh.pf"));
-        const Computerspieler::Wahl w = wahl.waehle(brett, 5);
-        const bool sicher = w.feld->anzahlGeschlossen() < 2 && w.feld->nachbar(w.richtung)->anzahlGeschlossen() < 2;
+        const int w = wahl.waehle(brett, 5);
+        const auto [erstes, zweites] = brett.gitter().felderAn(w);
+        const bool sicher = brett.geschlosseneSeiten(erstes) < 2 && brett.geschlosseneSeiten(zweites) < 2;
         if (!mitte && dreier == 0 && !sicher && zweier > 0)
             mitte = u.fenster.schreibeDatei(u.datei("mitte.pf"));
         if (!spaet && dreier == 0 && 4 * besetzt >= 3 * imSpiel)
@@ -114,7 +120,7 @@ void neuesSpiel(benchmark::State &state, int groesse)
 void bodenBrett(benchmark::State &state, int groesse)
 {
     QVector<QLine> innen, rahmen;
-    const int spalten = Spielfeld::spaltenFuer(groesse), zeilen = Spielfeld::zeilenFuer(groesse);
+    const int spalten = Gitter::fuerGroesse(groesse).spalten(), zeilen = Gitter::fuerGroesse(groesse).zeilen();
     for (int r = 0; r < zeilen; ++r) {
         for (int c = 0; c < spalten; ++c) {
             const QPoint ecke = Geometrie::ecke(r, c);
@@ -137,40 +143,40 @@ void bodenBrett(benchmark::State &state, int groesse)
     }
 }
 
-// The computer's choice and the taking of its side, which paints it; the side
-// is given back outside the timed region, so every decision is the same one.
+// The computer's choice and the drawing of its side; the side is freed
+// again outside the timed region, so every decision is the same one.
 void entscheidung(benchmark::State &state, const char *stellung)
 {
-    SpielLabel &spiel = umgebung().spiel;
-    if (!umgebung().fenster.ladeDatei(umgebung().datei(stellung))) {
+    if (!QFile::exists(umgebung().datei(stellung))) {
         state.SkipWithError("position not reached");
         return;
     }
+    Stellung brett = gelesen(umgebung().datei(stellung));
     Computerspieler wahl;
     for (auto _ : state) {
         std::srand(saat);
-        const Computerspieler::Wahl w = wahl.waehle(spiel.brett(), 5);
-        w.feld->seite(w.richtung)->ziehe();
+        const int seite = wahl.waehle(brett, 5);
+        brett.ziehe(seite);
         state.PauseTiming();
-        w.feld->seite(w.richtung)->nimmZurueck();
+        brett.gibFrei(seite);
         state.ResumeTiming();
     }
 }
 
 void bodenDurchgang(benchmark::State &state)
 {
-    umgebung().fenster.ladeDatei(umgebung().datei("mitte.pf"));
+    const Stellung brett = gelesen(umgebung().datei("mitte.pf"));
     for (auto _ : state)
-        zaehleGeschlossene(umgebung().spiel.brett());
+        zaehleGeschlossene(brett);
 }
 
 // The longest chain the large board can hold: one ring through all 330
 // boxes, down and up the columns and back along the top row.
 void ring(benchmark::State &state)
 {
-    SpielLabel &spiel = umgebung().spiel;
-    spiel.neuesSpiel(gross, false);
-    const int zeilen = Spielfeld::zeilenFuer(gross), spalten = Spielfeld::spaltenFuer(gross);
+    const Gitter gitter = Gitter::fuerGroesse(gross);
+    Stellung brett(gitter);
+    const int zeilen = gitter.zeilen(), spalten = gitter.spalten();
     std::vector<int> platz(static_cast<std::size_t>(zeilen * spalten));
     int n = 0;
     for (int c = 0; c < spalten; ++c) {
@@ -187,17 +193,17 @@ void ring(benchmark::State &state)
         for (int c = 0; c < spalten; ++c) {
             const int i = r * spalten + c;
             if (c + 1 < spalten && !imRing(i, i + 1))
-                spiel.brett().feld(r, c)->zieheSeite(1);
+                brett.ziehe(gitter.seite(r, c, Richtung::rechts));
             if (r + 1 < zeilen && !imRing(i, i + spalten))
-                spiel.brett().feld(r, c)->zieheSeite(2);
+                brett.ziehe(gitter.seite(r, c, Richtung::unten));
         }
     }
     Kette kette;
-    kette.sammle(spiel.brett(), 0);
+    kette.sammle(brett, 0);
     if (kette.laenge() != n)
         state.SkipWithError("the ring is not one chain of all boxes");
     for (auto _ : state)
-        kette.sammle(spiel.brett(), 0);
+        kette.sammle(brett, 0);
 }
 
 void spielstandLies(benchmark::State &state)
@@ -213,6 +219,15 @@ void ladeDatei(benchmark::State &state)
 {
     for (auto _ : state)
         umgebung().fenster.ladeDatei(umgebung().datei("spaet.pf"));
+}
+
+// The finished picture of the same game, painted once from its position.
+void bodenBildMalen(benchmark::State &state)
+{
+    const Stellung brett = gelesen(umgebung().datei("spaet.pf"));
+    Brettbild bild;
+    for (auto _ : state)
+        bild.male(brett);
 }
 
 void bodenDateiLesen(benchmark::State &state)
@@ -231,7 +246,7 @@ int ganzesSpielMitDruecken(SpielLabel &spiel)
     std::srand(saat);
     spiel.neuesSpiel(gross, true);
     int druecke = 0;
-    Spieltreiber::spiele(spiel, [&] { return ++druecke, Computerspieler::irgendeineSeite(spiel.brett()); });
+    Spieltreiber::spiele(spiel, [&] { return ++druecke, Computerspieler::irgendeineSeite(spiel.stellung()); });
     return druecke;
 }
 
@@ -250,15 +265,17 @@ void bodenGanzesSpiel(benchmark::State &state)
     QVector<QLine> seiten;
     // The top-left dot of every box in play, and whether the human owns it.
     std::vector<std::pair<QPoint, bool>> besitzer;
-    for (const Feld *feld : spiel.brett()) {
-        const QPoint ecke = Geometrie::ecke(feld->zeile(), feld->spalte());
+    const Stellung &brett = spiel.stellung();
+    const Gitter &gitter = brett.gitter();
+    for (int platz = 0; platz < gitter.feldAnzahl(); ++platz) {
+        const QPoint ecke = Geometrie::ecke(gitter, platz);
         const int x = ecke.x(), y = ecke.y();
-        if (feld->seite(1)->istGezogen())
+        if (brett.art(gitter.seiteVon(platz, Richtung::rechts)) == Stellung::Art::gezogen)
             seiten << QLine(x + feldKante, y, x + feldKante, y + feldKante);
-        if (feld->seite(2)->istGezogen())
+        if (brett.art(gitter.seiteVon(platz, Richtung::unten)) == Stellung::Art::gezogen)
             seiten << QLine(x, y + feldKante, x + feldKante, y + feldKante);
-        if (!feld->istGesperrt())
-            besitzer.emplace_back(ecke, feld->istVomMenschen());
+        if (!brett.istGesperrt(platz))
+            besitzer.emplace_back(ecke, brett.besitzer(platz) == Stellung::Besitzer::mensch);
     }
     const int entscheidungen = seiten.size() - druecke;
     QPixmap bild = leeresBild(gross);
@@ -281,24 +298,29 @@ void bodenGanzesSpiel(benchmark::State &state)
             maler.drawEllipse(QRect(x + 24, y + 12, 4, 4));
         }
         for (int i = 0; i < entscheidungen; ++i)
-            zaehleGeschlossene(spiel.brett());
+            zaehleGeschlossene(brett);
     }
     state.counters["computer_decisions"] = entscheidungen;
 }
 
-// One side painted into the picture the label shows.
+// One step of a blink: the side painted over in its colour, then its area
+// painted again from the position.
 void seiteMalen(benchmark::State &state)
 {
-    umgebung().spiel.neuesSpiel(gross, false);
-    const Seite *seite = umgebung().spiel.brett().feld(7, 10)->seite(1);
-    for (auto _ : state)
-        seite->markiere(false);
+    const Stellung brett = gelesen(umgebung().datei("spaet.pf"));
+    Brettbild bild;
+    bild.male(brett);
+    const int seite = brett.gitter().seite(7, 10, Richtung::rechts);
+    for (auto _ : state) {
+        bild.hebeHervor(brett, seite, Qt::cyan);
+        bild.maleSeite(brett, seite);
+    }
 }
 
 void bodenSeiteMalen(benchmark::State &state)
 {
     QPixmap bild = leeresBild(gross);
-    // The right side of box (7, 10), the side markiere paints above.
+    // The right side of box (7, 10), the side the blink paints above.
     const QPoint rechtsOben = Geometrie::ecke(7, 10) + QPoint(feldKante, 0);
     const QLine linie(rechtsOben, rechtsOben + QPoint(0, feldKante));
     for (auto _ : state) {
@@ -333,9 +355,10 @@ int main(int argc, char *argv[])
     benchmark::RegisterBenchmark("Spielstand::lies", spielstandLies);
     benchmark::RegisterBenchmark("ladeDatei", ladeDatei)->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("floor/read_file", bodenDateiLesen);
+    benchmark::RegisterBenchmark("floor/finished_picture", bodenBildMalen)->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("wholeGame/gross", ganzesSpiel)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("floor/wholeGame", bodenGanzesSpiel)->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("side/markiere", seiteMalen);
+    benchmark::RegisterBenchmark("side/blink", seiteMalen);
     benchmark::RegisterBenchmark("floor/side", bodenSeiteMalen);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

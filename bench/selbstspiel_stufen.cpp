@@ -1,15 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Punktfeld developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "computer/brettkopie.h"
 #include "computer/meister.h"
-#include "field/feld.h"
 #include "game/spiellabel.h"
-#include "savegame/feldzustand.h"
-#include "savegame/zustandscode.h"
 #include "shell/mainwindow.h"
 #include "spieltreiber.h"
-#include "stellung.h"
+#include "ansicht.h"
 
 #include <QApplication>
 
@@ -83,10 +79,7 @@ void druckeZeiten(const char *brett, std::vector<double> zeiten, int gekappt)
 
 int differenz(const SpielLabel &spiel)
 {
-    int differenz = 0;
-    for (const Feld *feld : spiel.brett())
-        differenz += feld->istGesperrt() ? 0 : feld->istVomMenschen() ? 1 : -1;
-    return differenz;
+    return spiel.partie().punkteMensch() - spiel.partie().punkteComputer();
 }
 
 }
@@ -103,7 +96,7 @@ int main(int argc, char *argv[])
     const char *const namen[3] = {"Small board (6 × 5)", "Medium board (13 × 11, random shape)",
                                   "Large board (22 × 15, random shape)"};
     MainWindow fenster;
-    SpielLabel &spiel = Stellung::spiel(fenster);
+    SpielLabel &spiel = Ansicht::spiel(fenster);
     Computerspieler mensch;
     const Meister meister;
     Ergebnis alle[7][7];
@@ -118,7 +111,7 @@ int main(int argc, char *argv[])
                     fenster.setzeLevel(b);
                     spiel.setMenschStartet(i % 2 == 0);
                     spiel.neuesSpiel(g, true);
-                    Spieltreiber::spiele(spiel, [&] { return mensch.waehle(spiel.brett(), a); });
+                    Spieltreiber::spiele(spiel, [&] { return mensch.waehle(spiel.stellung(), a); });
                     hier[a][b].zaehle(differenz(spiel));
                     alle[a][b].zaehle(differenz(spiel));
                 }
@@ -130,12 +123,12 @@ int main(int argc, char *argv[])
             spiel.setMenschStartet(i % 2 == 0);
             spiel.neuesSpiel(g, true);
             Spieltreiber::spiele(spiel, [&] {
-                const Lage lage = Brettkopie::kopiere(spiel.brett());
+                const Lage lage(spiel.stellung());
                 const auto anfang = std::chrono::steady_clock::now();
                 const Meister::Rat rat = meister.waehle(lage);
                 zeiten[g].push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - anfang).count());
                 gekappt[g] += rat.gekappt;
-                return Brettkopie::wahl(spiel.brett(), rat.seite);
+                return rat.seite;
             });
             hier[6][5].zaehle(differenz(spiel));
             alle[6][5].zaehle(differenz(spiel));

@@ -1,12 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Punktfeld developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "computer/brettkopie.h"
 #include "computer/endspielsuche.h"
 #include "game/spiellabel.h"
 #include "shell/mainwindow.h"
 #include "spieltreiber.h"
-#include "stellung.h"
+#include "ansicht.h"
 
 #include <QApplication>
 
@@ -49,7 +48,7 @@ constexpr int hoechstensSpiele = 5000;
 
 std::vector<Lage> sammle(MainWindow &fenster, const Zeile &zeile, int anzahl)
 {
-    SpielLabel &spiel = Stellung::spiel(fenster);
+    SpielLabel &spiel = Ansicht::spiel(fenster);
     Computerspieler spieler;
     std::vector<Lage> lagen;
     for (int i = 0; i < hoechstensSpiele && static_cast<int>(lagen.size()) < anzahl; ++i) {
@@ -59,12 +58,12 @@ std::vector<Lage> sammle(MainWindow &fenster, const Zeile &zeile, int anzahl)
         spiel.neuesSpiel(zeile.brett, true);
         bool genommen = false;
         Spieltreiber::spiele(spiel, [&] {
-            const Lage lage = Brettkopie::kopiere(spiel.brett());
+            const Lage lage = Lage(spiel.stellung());
             if (!genommen && lage.freieSeiten() == zeile.freieSeiten) {
                 lagen.push_back(lage);
                 genommen = true;
             }
-            return spieler.waehle(spiel.brett(), 5);
+            return spieler.waehle(spiel.stellung(), 5);
         });
     }
     return lagen;

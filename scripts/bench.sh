@@ -11,8 +11,9 @@ cd "$(dirname "$0")/.."
 scripts/deps.sh bench
 export CMAKE_GENERATOR=Ninja
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DPUNKTFELD_BENCH=ON -DBUILD_TESTING=OFF >/dev/null
-cmake --build build-bench --target punktfeld_bench selbstspiel_stufen analyse_messung -j "$(nproc)"
+cmake --build build-bench --target punktfeld_bench selbstspiel_stufen analyse_messung schaetzung_messung -j "$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 build-bench/bench/punktfeld_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 build-bench/bench/selbstspiel_stufen
 build-bench/bench/analyse_messung
+build-bench/bench/schaetzung_messung

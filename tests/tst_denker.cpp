@@ -2,35 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "computer/denker.h"
-#include "field/feld.h"
-#include "field/richtung.h"
+#include "model/richtung.h"
 #include "game/spiellabel.h"
 #include "invarianten.h"
 #include "shell/mainwindow.h"
 #include "spieltreiber.h"
-#include "stellung.h"
+#include "ansicht.h"
 
 #include <QtTest>
 
 #include <cstdlib>
 #include <memory>
-
-namespace {
-
-// The number the engine's copy of the grid gives the side.
-int nummer(const Spielfeld &brett, const Seite *seite)
-{
-    const Lage lage(brett.zeilenAnzahl(), brett.spaltenAnzahl());
-    for (const Feld *feld : brett) {
-        for (int richtung = 0; richtung < Richtung::anzahl; ++richtung) {
-            if (feld->seite(richtung) == seite)
-                return lage.seite(feld->zeile(), feld->spalte(), richtung);
-        }
-    }
-    return -1;
-}
-
-}
 
 // The Meister in the window: it thinks on a thread of its own while the
 // window goes on, and whatever ends or changes the game while it thinks
@@ -57,21 +39,19 @@ private slots:
         QFETCH(int, groesse);
         std::srand(7);
         MainWindow fenster;
-        SpielLabel &spiel = Stellung::spiel(fenster);
-        Stellung::loese(fenster, "actionLevel6");
+        SpielLabel &spiel = Ansicht::spiel(fenster);
+        Ansicht::loese(fenster, "actionLevel6");
         fenster.setzeGroesse(groesse, true, true);
         std::vector<int> geantwortet;
         for (const Denker *denker : spiel.findChildren<Denker *>())
             connect(denker, &Denker::geantwortet, this, [&](const Meister::Rat &rat) { geantwortet.push_back(rat.seite); });
-        Spieltreiber::spiele(spiel, [&] { return Computerspieler::irgendeineSeite(spiel.brett()); });
+        Spieltreiber::spiele(spiel, [&] { return Computerspieler::irgendeineSeite(spiel.stellung()); });
         QCOMPARE(Invarianten::pruefe(fenster), QString());
-        QVERIFY(Stellung::status(fenster).endsWith(", fertig"));
+        QVERIFY(Ansicht::status(fenster).endsWith(", fertig"));
         std::vector<int> gezogen;
         for (const Zug &zug : spiel.partie().verlauf().alle()) {
-            for (const Seite *seite : zug.seiten) {
-                if (!zug.spieler)
-                    gezogen.push_back(nummer(spiel.brett(), seite));
-            }
+            if (!zug.spieler)
+                gezogen.insert(gezogen.end(), zug.seiten.begin(), zug.seiten.end());
         }
         QVERIFY(!gezogen.empty());
         QVERIFY(gezogen == geantwortet);
@@ -97,16 +77,16 @@ private slots:
         QFETCH(QString, aktion);
         QFETCH(bool, computerZieht);
         auto fenster = std::make_unique<MainWindow>();
-        SpielLabel &spiel = Stellung::spiel(*fenster);
+        SpielLabel &spiel = Ansicht::spiel(*fenster);
         const QString datei = ordner.filePath("mensch.pf");
         QVERIFY(fenster->schreibeDatei(datei));
-        const QByteArray leer = Stellung::zustand(spiel);
-        Stellung::loese(*fenster, "actionLevel6");
-        Stellung::druecke(spiel, Stellung::druckpunkt(2, 2, 1));
-        QCOMPARE(Stellung::status(*fenster), "Mensch: 0, Computer: 0");
+        const QByteArray leer = Ansicht::zustand(spiel);
+        Ansicht::loese(*fenster, "actionLevel6");
+        Ansicht::druecke(spiel, Ansicht::druckpunkt(2, 2, 1));
+        QCOMPARE(Ansicht::status(*fenster), "Mensch: 0, Computer: 0");
         QVERIFY(Spieltreiber::laeuft(spiel));
-        QVERIFY(!Stellung::aktiv(*fenster, "actionTipp"));
-        const QByteArray nachMensch = Stellung::zustand(spiel);
+        QVERIFY(!Ansicht::aktiv(*fenster, "actionTipp"));
+        const QByteArray nachMensch = Ansicht::zustand(spiel);
 
         if (aktion == "schliessen") {
             fenster.reset();
@@ -115,16 +95,16 @@ private slots:
         if (aktion == "oeffnen")
             QVERIFY(fenster->ladeDatei(datei));
         else
-            Stellung::loese(*fenster, aktion);
+            Ansicht::loese(*fenster, aktion);
         if (computerZieht) {
-            QTRY_COMPARE(Stellung::status(*fenster), "Mensch: 0, Computer: 0, du bist dran");
-            QVERIFY(Stellung::zustand(spiel) != nachMensch);
+            QTRY_COMPARE(Ansicht::status(*fenster), "Mensch: 0, Computer: 0, du bist dran");
+            QVERIFY(Ansicht::zustand(spiel) != nachMensch);
         } else {
-            QCOMPARE(Stellung::status(*fenster), "Mensch: 0, Computer: 0, du bist dran");
+            QCOMPARE(Ansicht::status(*fenster), "Mensch: 0, Computer: 0, du bist dran");
             QTRY_VERIFY(!Spieltreiber::laeuft(spiel));
             // Long enough for a dropped answer to have arrived, were it played.
             QTest::qWait(100);
-            QCOMPARE(Stellung::zustand(spiel), leer);
+            QCOMPARE(Ansicht::zustand(spiel), leer);
         }
         QCOMPARE(Invarianten::pruefe(*fenster), QString());
     }

@@ -7,7 +7,7 @@
 #include "invarianten.h"
 #include "shell/mainwindow.h"
 #include "spieltreiber.h"
-#include "stellung.h"
+#include "ansicht.h"
 
 #include <QtTest>
 
@@ -24,15 +24,15 @@ class TestSpiel : public QObject
     Q_OBJECT
     QScopedPointer<MainWindow> fenster;
     SpielLabel *spiel = nullptr;
-    QString status() const { return Stellung::status(*fenster); }
-    void loese(const char *aktion) { Stellung::loese(*fenster, aktion); }
-    bool aktiv(const char *aktion) const { return Stellung::aktiv(*fenster, aktion); }
+    QString status() const { return Ansicht::status(*fenster); }
+    void loese(const char *aktion) { Ansicht::loese(*fenster, aktion); }
+    bool aktiv(const char *aktion) const { return Ansicht::aktiv(*fenster, aktion); }
 
 private slots:
     void init()
     {
         fenster.reset(new MainWindow);
-        spiel = &Stellung::spiel(*fenster);
+        spiel = &Ansicht::spiel(*fenster);
         std::srand(1);
     }
 
@@ -42,10 +42,10 @@ private slots:
     void druck()
     {
         const QVariantList vorher = Invarianten::abbild(*fenster);
-        Stellung::druecke(*spiel, QPoint(0, 0));
+        Ansicht::druecke(*spiel, QPoint(0, 0));
         for (int schritt = 0; schritt < 4; ++schritt) {
-            QCOMPARE(Stellung::pixel(*spiel, 21, 2), QColor(schritt % 2 ? Qt::black : Qt::red));
-            Stellung::druecke(*spiel, schritt < 3 ? Stellung::druckpunkt(3, 3, 2) : QPoint(242, 203));
+            QCOMPARE(Ansicht::pixel(*spiel, 21, 2), QColor(schritt % 2 ? Qt::black : Qt::red));
+            Ansicht::druecke(*spiel, schritt < 3 ? Ansicht::druckpunkt(3, 3, 2) : QPoint(242, 203));
             QCOMPARE(Spieltreiber::schritt(*spiel), schritt < 3);
         }
         QCOMPARE(Invarianten::abbild(*fenster), vorher);
@@ -56,10 +56,10 @@ private slots:
         QTest::addColumn<QString>("zeichnung");
         QTest::addColumn<QPoint>("punkt");
         QTest::addColumn<QString>("zeile");
-        QTest::newRow("kein Feld") << QString() << Stellung::druckpunkt(1, 1, 0) << "Mensch: 0, Computer: 0";
+        QTest::newRow("kein Feld") << QString() << Ansicht::druckpunkt(1, 1, 0) << "Mensch: 0, Computer: 0";
         QTest::newRow("ein Feld, knapp rechts") << "+\n\n+--+" << QPoint(31, 13) << "Mensch: 1, Computer: 0, du bist dran";
-        QTest::newRow("zwei") << "+\n|     |\n+--+--+" << Stellung::druckpunkt(0, 1, 3) << "Mensch: 2, Computer: 0, du bist dran";
-        QTest::newRow("die letzten") << zweiOffen << Stellung::druckpunkt(0, 0, 1) << "Mensch: 2, Computer: 28, fertig";
+        QTest::newRow("zwei") << "+\n|     |\n+--+--+" << Ansicht::druckpunkt(0, 1, 3) << "Mensch: 2, Computer: 0, du bist dran";
+        QTest::newRow("die letzten") << zweiOffen << Ansicht::druckpunkt(0, 0, 1) << "Mensch: 2, Computer: 28, fertig";
     }
 
     void zug()
@@ -67,27 +67,27 @@ private slots:
         QFETCH(QString, zeichnung);
         QFETCH(QPoint, punkt);
         QFETCH(QString, zeile);
-        Stellung::setze(*spiel, zeichnung);
-        const QByteArray vorher = Stellung::zustand(*spiel);
-        Stellung::druecke(*spiel, punkt, Qt::RightButton);
-        Stellung::druecke(*spiel, punkt, Qt::MiddleButton);
-        QCOMPARE(Stellung::zustand(*spiel), vorher);
-        Stellung::druecke(*spiel, punkt);
+        Ansicht::setze(*spiel, zeichnung);
+        const QByteArray vorher = Ansicht::zustand(*spiel);
+        Ansicht::druecke(*spiel, punkt, Qt::RightButton);
+        Ansicht::druecke(*spiel, punkt, Qt::MiddleButton);
+        QCOMPARE(Ansicht::zustand(*spiel), vorher);
+        Ansicht::druecke(*spiel, punkt);
         QCOMPARE(status(), zeile);
         if (zeile.endsWith(", du bist dran")) {
             // The human moves again, in the same turn: after the computer's
             // reply one undo takes back both turns, every side of the human's.
-            Stellung::druecke(*spiel, Stellung::druckpunkt(3, 3, 0));
+            Ansicht::druecke(*spiel, Ansicht::druckpunkt(3, 3, 0));
             Spieltreiber::computerRunde(*spiel);
             loese("actionRueckgaengig");
-            QCOMPARE(Stellung::zustand(*spiel), vorher);
+            QCOMPARE(Ansicht::zustand(*spiel), vorher);
             QCOMPARE(status(), "Mensch: 0, Computer: 0, du bist dran");
             return;
         }
         // The computer's turn, or the game is over: presses are ignored.
-        const QByteArray jetzt = Stellung::zustand(*spiel);
-        Stellung::druecke(*spiel, Stellung::druckpunkt(4, 4, 0));
-        QCOMPARE(Stellung::zustand(*spiel), jetzt);
+        const QByteArray jetzt = Ansicht::zustand(*spiel);
+        Ansicht::druecke(*spiel, Ansicht::druckpunkt(4, 4, 0));
+        QCOMPARE(Ansicht::zustand(*spiel), jetzt);
         QCOMPARE(Spieltreiber::schritt(*spiel), zeile == "Mensch: 0, Computer: 0");
     }
 
@@ -107,11 +107,11 @@ private slots:
         QFETCH(QString, zeichnung);
         spiel->setMenschStartet(false);
         spiel->neuesSpiel(0, false);
-        Stellung::setze(*spiel, zeichnung);
+        Ansicht::setze(*spiel, zeichnung);
         const QString vorher = status();
         for (int schritt = 0; schritt < 3; ++schritt) {
             QVERIFY(Spieltreiber::schritt(*spiel));
-            const QImage bild = Stellung::bild(*spiel);
+            const QImage bild = Ansicht::bild(*spiel);
             int cyan = 0;
             for (int i = 0; i < bild.width() * bild.height(); ++i)
                 cyan += bild.pixelColor(i % bild.width(), i / bild.width()) == QColor(Qt::cyan);
@@ -131,11 +131,11 @@ private slots:
             spiel->neuesSpiel(0, false);
             const QVariantList vorher = Invarianten::abbild(*fenster);
             if (menschBeginnt) // the computer completes box (0, 0) in reply
-                Stellung::druecke(*spiel, Stellung::druckpunkt(0, 0, 1));
+                Ansicht::druecke(*spiel, Ansicht::druckpunkt(0, 0, 1));
             QVERIFY(Spieltreiber::schritt(*spiel));
-            const QByteArray mitten = Stellung::zustand(*spiel);
+            const QByteArray mitten = Ansicht::zustand(*spiel);
             loese("actionRueckgaengig");
-            QCOMPARE(Stellung::zustand(*spiel), mitten);
+            QCOMPARE(Ansicht::zustand(*spiel), mitten);
             Spieltreiber::computerRunde(*spiel);
             const QVariantList nachher = Invarianten::abbild(*fenster);
             loese("actionRueckgaengig");
@@ -147,13 +147,13 @@ private slots:
             QCOMPARE(Invarianten::abbild(*fenster), nachher);
             QVERIFY(!aktiv("actionWiederherstellen"));
             // A red blink ends when moves are taken back under it.
-            Stellung::druecke(*spiel, QPoint(0, 0));
-            QCOMPARE(Stellung::pixel(*spiel, 21, 2), QColor(Qt::red));
+            Ansicht::druecke(*spiel, QPoint(0, 0));
+            QCOMPARE(Ansicht::pixel(*spiel, 21, 2), QColor(Qt::red));
             loese("actionRueckgaengig");
             QCOMPARE(Invarianten::abbild(*fenster).mid(0, 2), vorher.mid(0, 2));
             QVERIFY(!Spieltreiber::laeuft(*spiel));
             // After an undo, even a press on the frame leaves redo nothing to do.
-            Stellung::druecke(*spiel, QPoint(0, 0));
+            Ansicht::druecke(*spiel, QPoint(0, 0));
             QVERIFY(!aktiv("actionWiederherstellen"));
         }
     }
@@ -163,15 +163,15 @@ private slots:
     // game again. A finished game has no hint to give.
     void computerBeendetZurueck()
     {
-        Stellung::setze(*spiel, "+--+--+--+--+--+--+\n|     |C |C |C |C |\n+  +  +--+--+--+--+\n|     |C |C |C |C |\n"
+        Ansicht::setze(*spiel, "+--+--+--+--+--+--+\n|     |C |C |C |C |\n+  +  +--+--+--+--+\n|     |C |C |C |C |\n"
                                     + QString("+--+--+--+--+--+--+\n|C |C |C |C |C |C |\n").repeated(3));
-        const QByteArray anfang = Stellung::zustand(*spiel);
-        Stellung::druecke(*spiel, Stellung::druckpunkt(0, 0, 1));
+        const QByteArray anfang = Ansicht::zustand(*spiel);
+        Ansicht::druecke(*spiel, Ansicht::druckpunkt(0, 0, 1));
         Spieltreiber::computerRunde(*spiel);
         QCOMPARE(status(), "Mensch: 0, Computer: 30, fertig");
         QVERIFY(!aktiv("actionTipp"));
         loese("actionRueckgaengig");
-        QCOMPARE(Stellung::zustand(*spiel), anfang);
+        QCOMPARE(Ansicht::zustand(*spiel), anfang);
         QCOMPARE(status(), "Mensch: 0, Computer: 26, du bist dran");
         loese("actionWiederherstellen");
         QCOMPARE(status(), "Mensch: 0, Computer: 30, fertig");

@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Punktfeld developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "computer/brettkopie.h"
 #include "computer/denker.h"
 #include "computer/meister.h"
 #include "field/geometrie.h"
@@ -9,28 +8,13 @@
 #include "schiedsrichter.h"
 #include "shell/mainwindow.h"
 #include "spieltreiber.h"
-#include "stellung.h"
+#include "ansicht.h"
 
 #include <QtTest>
 
 #include <memory>
 
 namespace {
-
-// One free side each, so that the hint has no other choice: one that ends
-// at the frame, one in line with a hole's gray edge, and one between two
-// drawn sides in line with it. Owners' symbols lie around all three, in the
-// rows above and below the two given.
-QString umgeben(const char *zeilen)
-{
-    const QString strich = "+--+--+--+--+--+--+\n";
-    return strich + "|H |C |H |C |H |C |\n" + strich + zeilen + strich + "|H |C |H |C |H |C |\n" + strich
-        + "|C |H |C |H |C |H |\n" + strich;
-}
-
-const QString amRahmen = umgeben("|  |H |C |H |C |H |\n+  +--+--+--+--+--+\n|  |C |H |C |H |C |\n");
-const QString amLoch = umgeben("|H |##|C |H |C |H |\n+--+--+--+--+--+--+\n|     |H |C |H |C |\n");
-const QString zwischenGezogenen = umgeben("|H |C |  |H |C |H |\n+--+--+  +--+--+--+\n|C |H |  |C |H |C |\n");
 
 // The answers the board's thinkers give, as they arrive.
 class Antworten
@@ -78,7 +62,7 @@ private slots:
     void hinweis_data()
     {
         QTest::addColumn<QString>("zeichnung");
-        QTest::newRow("endgame, solved") << Stellung::endspiel;
+        QTest::newRow("endgame, solved") << Ansicht::endspiel;
         QTest::newRow("opening") << "";
     }
 
@@ -87,82 +71,34 @@ private slots:
         QFETCH(QString, zeichnung);
         MainWindow fenster;
         fenster.show();
-        SpielLabel &spiel = Stellung::spiel(fenster);
-        Stellung::setze(spiel, zeichnung);
-        const QImage vorher = Stellung::bild(spiel);
-        const QString status = Stellung::status(fenster);
-        const QByteArray zustand = Stellung::zustand(spiel);
-        const Lage lage = Brettkopie::kopiere(spiel.brett());
+        SpielLabel &spiel = Ansicht::spiel(fenster);
+        Ansicht::setze(spiel, zeichnung);
+        const QImage vorher = Ansicht::bild(spiel);
+        const QString status = Ansicht::status(fenster);
+        const QByteArray zustand = Ansicht::zustand(spiel);
+        const Lage lage = Lage(spiel.stellung());
         const Antworten antworten(spiel);
 
-        Stellung::loese(fenster, "actionTipp");
-        QVERIFY(!Stellung::aktiv(fenster, "actionTipp"));
+        Ansicht::loese(fenster, "actionTipp");
+        QVERIFY(!Ansicht::aktiv(fenster, "actionTipp"));
         QTRY_COMPARE(antworten.raete.size(), size_t(1));
         const Meister::Rat rat = antworten.raete.front();
         QVERIFY(lage.istFrei(rat.seite));
         const QPoint punkt = mitte(lage, rat.seite);
-        QCOMPARE(Stellung::pixel(spiel, punkt.x(), punkt.y()), QColor(Qt::green));
+        QCOMPARE(Ansicht::pixel(spiel, punkt.x(), punkt.y()), QColor(Qt::green));
         if (rat.exakt) {
             const int offen = lage.offeneFelder();
             const int bekommt = (offen + Schiedsrichter(lage).wert(lage)) / 2;
-            QCOMPARE(Stellung::status(fenster), QString("Tipp: noch %1 von %2 Kästchen für dich").arg(bekommt).arg(offen));
+            QCOMPARE(Ansicht::status(fenster), QString("Tipp: noch %1 von %2 Kästchen für dich").arg(bekommt).arg(offen));
         } else {
-            QCOMPARE(Stellung::status(fenster), status);
+            QCOMPARE(Ansicht::status(fenster), status);
         }
-        QTRY_VERIFY(Stellung::aktiv(fenster, "actionTipp"));
-        QCOMPARE(Stellung::bild(spiel), vorher);
-        QCOMPARE(Stellung::zustand(spiel), zustand);
-        QVERIFY(!Stellung::aktiv(fenster, "actionRueckgaengig"));
-        QTRY_COMPARE_WITH_TIMEOUT(Stellung::status(fenster), status, 6000);
+        QTRY_VERIFY(Ansicht::aktiv(fenster, "actionTipp"));
+        QCOMPARE(Ansicht::bild(spiel), vorher);
+        QCOMPARE(Ansicht::zustand(spiel), zustand);
+        QVERIFY(!Ansicht::aktiv(fenster, "actionRueckgaengig"));
+        QTRY_COMPARE_WITH_TIMEOUT(Ansicht::status(fenster), status, 6000);
         QVERIFY(!Spieltreiber::laeuft(spiel));
-    }
-
-    // The green side leaves no trace: after every step back, and after a
-    // press that ends the blink, the picture is exactly as before, whatever
-    // the side touches. Run a second time on a screen scaled 2x.
-    void spurlos_data()
-    {
-        QTest::addColumn<QString>("zeichnung");
-        QTest::addColumn<QPoint>("seite");
-        QTest::addColumn<int>("abbruchNach");
-        for (int abbruch : {0, 1, 6}) {
-            const QByteArray wann = abbruch == 6 ? "to its end" : "cut short after step " + QByteArray::number(abbruch);
-            QTest::newRow("at the frame, " + wann) << amRahmen << QPoint(20, 82) << abbruch;
-            QTest::newRow("at a hole, " + wann) << amLoch << QPoint(41, 102) << abbruch;
-            QTest::newRow("between drawn sides, " + wann) << zwischenGezogenen << QPoint(100, 82) << abbruch;
-        }
-    }
-
-    void spurlos()
-    {
-        QFETCH(QString, zeichnung);
-        QFETCH(QPoint, seite);
-        QFETCH(int, abbruchNach);
-        MainWindow fenster;
-        fenster.show();
-        SpielLabel &spiel = Stellung::spiel(fenster);
-        Stellung::setze(spiel, zeichnung);
-        const QImage vorher = Stellung::bild(spiel);
-        const Antworten antworten(spiel);
-        const int d = qRound(spiel.devicePixelRatioF());
-        const auto gruen = [&] { return Stellung::pixel(spiel, seite.x() * d, seite.y() * d) == QColor(Qt::green); };
-
-        Stellung::loese(fenster, "actionTipp");
-        QTRY_COMPARE(antworten.raete.size(), size_t(1));
-        QVERIFY(gruen());
-        for (int schritt = 1; Spieltreiber::laeuft(spiel); ++schritt) {
-            if (schritt > abbruchNach) {
-                Stellung::druecke(spiel, seite, Qt::RightButton);
-                QVERIFY(!Spieltreiber::laeuft(spiel));
-                break;
-            }
-            QVERIFY(Spieltreiber::schritt(spiel));
-            if (schritt % 2 == 1)
-                QCOMPARE(Stellung::bild(spiel), vorher);
-            else if (Spieltreiber::laeuft(spiel))
-                QVERIFY(gruen());
-        }
-        QCOMPARE(Stellung::bild(spiel), vorher);
     }
 
     // Whatever the player does during a hint ends it: the green goes, the
@@ -185,37 +121,37 @@ private slots:
         QFETCH(QString, aktion);
         QFETCH(bool, gezeigt);
         auto fenster = std::make_unique<MainWindow>();
-        SpielLabel &spiel = Stellung::spiel(*fenster);
+        SpielLabel &spiel = Ansicht::spiel(*fenster);
         const QString datei = ordner.filePath("tipp.pf");
-        Stellung::druecke(spiel, Stellung::druckpunkt(0, 0, 2));
+        Ansicht::druecke(spiel, Ansicht::druckpunkt(0, 0, 2));
         Spieltreiber::computerRunde(spiel);
         QVERIFY(fenster->schreibeDatei(datei));
-        const QByteArray vorher = Stellung::zustand(spiel);
-        const QString status = Stellung::status(*fenster);
+        const QByteArray vorher = Ansicht::zustand(spiel);
+        const QString status = Ansicht::status(*fenster);
 
-        Stellung::loese(*fenster, "actionTipp");
+        Ansicht::loese(*fenster, "actionTipp");
         if (gezeigt)
-            QTRY_VERIFY(Stellung::hatGruen(spiel));
+            QTRY_VERIFY(Ansicht::hatGruen(spiel));
         if (aktion == "schliessen") {
             fenster.reset();
             return;
         }
         if (aktion == "druecken") {
-            Stellung::druecke(spiel, Stellung::druckpunkt(4, 5, 0));
-            QVERIFY(!Stellung::hatGruen(spiel));
-            QVERIFY(Stellung::zustand(spiel) != vorher);
-            QCOMPARE(Stellung::status(*fenster), status.left(status.indexOf(", du bist dran")));
+            Ansicht::druecke(spiel, Ansicht::druckpunkt(4, 5, 0));
+            QVERIFY(!Ansicht::hatGruen(spiel));
+            QVERIFY(Ansicht::zustand(spiel) != vorher);
+            QCOMPARE(Ansicht::status(*fenster), status.left(status.indexOf(", du bist dran")));
             return;
         }
         if (aktion == "oeffnen")
             QVERIFY(fenster->ladeDatei(datei));
         else
-            Stellung::loese(*fenster, aktion);
-        QVERIFY(!Stellung::hatGruen(spiel));
-        QVERIFY(!Stellung::status(*fenster).startsWith("Tipp"));
-        QVERIFY(Stellung::aktiv(*fenster, "actionTipp"));
+            Ansicht::loese(*fenster, aktion);
+        QVERIFY(!Ansicht::hatGruen(spiel));
+        QVERIFY(!Ansicht::status(*fenster).startsWith("Tipp"));
+        QVERIFY(Ansicht::aktiv(*fenster, "actionTipp"));
         QTRY_VERIFY(!Spieltreiber::laeuft(spiel));
-        QVERIFY(!Stellung::hatGruen(spiel));
+        QVERIFY(!Ansicht::hatGruen(spiel));
     }
 };
 

@@ -35,7 +35,7 @@ private slots:
         QStringList ergebnisse{""};
         for (const QChar schritt : schritte) {
             if (schritt == 'm')
-                verlauf.merke(Zug{true, std::vector<Seite *>(std::size_t(++gemerkt)), {}});
+                verlauf.merke(Zug{true, std::vector<int>(std::size_t(++gemerkt)), {}});
             if (schritt == 'x')
                 ergebnisse << (verlauf.verwirfWiederholung() ? "ja" : "nein");
             if (schritt != 'z' && schritt != 'v')

@@ -1,11 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Punktfeld developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "field/feld.h"
-#include "field/seite.h"
-#include "field/malflaeche.h"
-#include "game/partie.h"
-#include "stellung.h"
+#include "model/richtung.h"
+#include "model/stellung.h"
+#include "model/zufallsform.h"
 
 #include <QtTest>
 
@@ -13,9 +11,9 @@
 
 namespace {
 
-// A new grid paints each side on its own, which the address sanitizer's
-// tracking of allocations makes slow; that build checks fewer seeds.
-// GCC names the sanitizer by a macro, clang by a feature.
+// The address sanitizer's tracking of allocations makes every position
+// slow to build; that build checks fewer seeds. GCC names the sanitizer by a
+// macro, clang by a feature.
 #if defined(__SANITIZE_ADDRESS__)
 #define MIT_ADRESSPRUEFUNG
 #elif defined(__has_feature)
@@ -24,7 +22,7 @@ namespace {
 #endif
 #endif
 #if defined(MIT_ADRESSPRUEFUNG)
-constexpr int saaten = 60;
+constexpr int saaten = 100;
 #else
 constexpr int saaten = 1000;
 #endif
@@ -41,11 +39,12 @@ int flaeche(const QRegion &region)
 // blocked boxes joined at edges, or also at corners. Each hole must be an
 // L: three of the four rectangles of a 2 x 2 split, the one left in play at
 // a corner; or a line: one box in each row, or in each column.
-QVector<QRect> loecher(const Spielfeld &brett, bool linien)
+QVector<QRect> loecher(const Stellung &brett, bool linien)
 {
+    const Gitter &gitter = brett.gitter();
     QRegion rest;
-    for (const Feld *f : brett)
-        rest += f->istGesperrt() ? QRect(f->spalte(), f->zeile(), 1, 1) : QRect();
+    for (int platz = 0; platz < gitter.feldAnzahl(); ++platz)
+        rest += brett.istGesperrt(platz) ? QRect(gitter.spalteVon(platz), gitter.zeileVon(platz), 1, 1) : QRect();
     QVector<QRect> ergebnis;
     while (!rest.isEmpty()) {
         QRegion loch(QRect(rest.begin()->topLeft(), QSize(1, 1)));
@@ -77,8 +76,6 @@ QVector<QRect> loecher(const Spielfeld &brett, bool linien)
 class TestZufallsform : public QObject
 {
     Q_OBJECT
-    Malflaeche flaeche;
-    Partie spiel{flaeche};
 
 private slots:
     void formen_data()
@@ -94,12 +91,14 @@ private slots:
         for (int saat = 1; saat <= saaten; ++saat) {
             const QByteArray wo = "seed " + QByteArray::number(saat);
             std::srand(unsigned(saat));
-            spiel.neuesSpiel(groesse, true);
-            for (const Feld *f : spiel.brett()) {
-                for (int d = 0; f->istGesperrt() && d < 4; ++d)
-                    QVERIFY2(!f->seite(d)->istFrei(), wo);
+            Stellung brett(Gitter::fuerGroesse(groesse));
+            const int gesperrt = groesse == 1 ? Zufallsform::schneideMittel(brett) : Zufallsform::schneideGross(brett);
+            QCOMPARE(brett.imSpiel(), brett.gitter().feldAnzahl() - gesperrt);
+            for (int platz = 0; platz < brett.gitter().feldAnzahl(); ++platz) {
+                for (int d = 0; brett.istGesperrt(platz) && d < Richtung::anzahl; ++d)
+                    QVERIFY2(brett.art(brett.gitter().seiteVon(platz, d)) == Stellung::Art::lochrand, wo);
             }
-            const QVector<QRect> r = loecher(spiel.brett(), groesse == 2);
+            const QVector<QRect> r = loecher(brett, groesse == 2);
             QVERIFY2(!r.contains(QRect()), wo);
             if (groesse == 1) {
                 // One L strictly inside each quarter; the quarters meet in a

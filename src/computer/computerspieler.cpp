@@ -3,10 +3,8 @@
 
 #include "computerspieler.h"
 
-#include "field/feld.h"
-#include "field/richtung.h"
-#include "field/seite.h"
-#include "field/spielfeld.h"
+#include "model/richtung.h"
+#include "model/stellung.h"
 #include "wertgrenze.h"
 
 #include <algorithm>
@@ -19,10 +17,20 @@ int zufall(std::size_t anzahl)
     return std::rand() % static_cast<int>(anzahl);
 }
 
-template<typename T>
-const T &zufallsEintrag(const std::vector<T> &liste)
+int zufallsEintrag(const std::vector<int> &liste)
 {
     return liste[static_cast<std::size_t>(zufall(liste.size()))];
+}
+
+// The directions of a box's free sides, ascending.
+std::vector<int> freieRichtungen(const Stellung &stellung, int platz)
+{
+    std::vector<int> ergebnis;
+    for (int richtung = Richtung::oben; richtung <= Richtung::links; ++richtung) {
+        if (stellung.istFrei(stellung.gitter().seiteVon(platz, richtung)))
+            ergebnis.push_back(richtung);
+    }
+    return ergebnis;
 }
 
 }
@@ -32,27 +40,25 @@ bool Computerspieler::levelZug(int level)
     return std::rand() % 5 < level;
 }
 
-void Computerspieler::klassifiziere(const Spielfeld &spielfeld)
+void Computerspieler::klassifiziere(const Stellung &stellung)
 {
     dreierFelder.clear();
     sichereFelder.clear();
     zweierFelder.clear();
-    int platz = 0;
-    for (const Feld *feld : spielfeld) {
-        const int c = feld->anzahlGeschlossen();
+    for (int platz = 0; platz < stellung.gitter().feldAnzahl(); ++platz) {
+        const int c = stellung.geschlosseneSeiten(platz);
         if (c == 3)
-            dreierFelder.push_back(feld);
+            dreierFelder.push_back(platz);
         else if (c <= 1)
-            sichereFelder.push_back(feld);
+            sichereFelder.push_back(platz);
         else if (c == 2)
             zweierFelder.push_back(platz);
-        ++platz;
     }
 }
 
-Computerspieler::Wahl Computerspieler::waehle(const Spielfeld &spielfeld, int level)
+int Computerspieler::waehle(const Stellung &stellung, int level)
 {
-    klassifiziere(spielfeld);
+    klassifiziere(stellung);
     uebersehen.clear();
 
     if (!levelZug(level) && (!zweierFelder.empty() || !sichereFelder.empty()))
@@ -60,53 +66,55 @@ Computerspieler::Wahl Computerspieler::waehle(const Spielfeld &spielfeld, int le
 
     const bool sicherheit = levelZug(level);
     if (!dreierFelder.empty())
-        return vervollstaendige(dreierFelder);
+        return vervollstaendige(stellung, dreierFelder);
     if (!sicherheit && !zweierFelder.empty())
         sichereFelder.clear();
 
-    if (const Wahl wahl = sichereSeite(); wahl.feld)
-        return wahl;
+    if (const int seite = sichereSeite(stellung); seite >= 0)
+        return seite;
     if (!zweierFelder.empty())
-        return kleinsteKette(spielfeld, level);
+        return kleinsteKette(stellung, level);
 
     // Only a failed capture draw leads here: nothing safe is left and no chain
     // can be opened, so the computer takes one of the boxes it overlooked.
     if (!uebersehen.empty())
-        return vervollstaendige(uebersehen);
-    return irgendeineSeite(spielfeld);
+        return vervollstaendige(stellung, uebersehen);
+    return irgendeineSeite(stellung);
 }
 
-Computerspieler::Wahl Computerspieler::vervollstaendige(const std::vector<const Feld *> &kandidaten)
+int Computerspieler::vervollstaendige(const Stellung &stellung, const std::vector<int> &kandidaten)
 {
-    const Feld *feld = zufallsEintrag(kandidaten);
-    return {feld, feld->freieRichtungen().front()};
+    const int platz = zufallsEintrag(kandidaten);
+    return stellung.gitter().seiteVon(platz, freieRichtungen(stellung, platz).front());
 }
 
-Computerspieler::Wahl Computerspieler::sichereSeite()
+int Computerspieler::sichereSeite(const Stellung &stellung)
 {
+    const Gitter &gitter = stellung.gitter();
     while (!sichereFelder.empty()) {
         const int i = zufall(sichereFelder.size());
-        const Feld *feld = sichereFelder[static_cast<std::size_t>(i)];
+        const int feld = sichereFelder[static_cast<std::size_t>(i)];
         std::vector<int> kandidaten{Richtung::oben, Richtung::rechts, Richtung::unten, Richtung::links};
         while (!kandidaten.empty()) {
             const int j = zufall(kandidaten.size());
             const int d = kandidaten[static_cast<std::size_t>(j)];
-            const Feld *nb = feld->nachbar(d);
-            if (nb) {
-                const int c = nb->anzahlGeschlossen();
+            const int nb = gitter.nachbar(gitter.zeileVon(feld), gitter.spalteVon(feld), d);
+            if (nb >= 0) {
+                const int c = stellung.geschlosseneSeiten(nb);
+                const int seite = gitter.seiteVon(feld, d);
                 // A neighbour with one closed side may be closed exactly by
                 // this side; then the side is not free at all.
-                if (c == 0 || (c == 1 && nb->geschlosseneSeiten().front() != feld->seite(d)))
-                    return {feld, d};
+                if (c == 0 || (c == 1 && stellung.istFrei(seite)))
+                    return seite;
             }
             kandidaten.erase(kandidaten.begin() + j);
         }
         sichereFelder.erase(sichereFelder.begin() + i);
     }
-    return {};
+    return -1;
 }
 
-Computerspieler::Wahl Computerspieler::kleinsteKette(const Spielfeld &spielfeld, int level)
+int Computerspieler::kleinsteKette(const Stellung &stellung, int level)
 {
     // The first chain measured is the shortest one so far.
     int kuerzeste = Wertgrenze::unendlich;
@@ -117,7 +125,7 @@ Computerspieler::Wahl Computerspieler::kleinsteKette(const Spielfeld &spielfeld,
             gewaehlt = platz;
             break;
         }
-        kette.sammle(spielfeld, platz);
+        kette.sammle(stellung, platz);
         // Each chain is measured once: its boxes leave the list together.
         zweierFelder.erase(std::remove_if(zweierFelder.begin(), zweierFelder.end(),
                                           [this](int p) { return kette.enthaelt(p); }),
@@ -127,19 +135,19 @@ Computerspieler::Wahl Computerspieler::kleinsteKette(const Spielfeld &spielfeld,
             gewaehlt = platz;
         }
     }
-    const Feld *feld = spielfeld.begin()[gewaehlt];
-    return {feld, zufallsEintrag(feld->freieRichtungen())};
+    return stellung.gitter().seiteVon(gewaehlt, zufallsEintrag(freieRichtungen(stellung, gewaehlt)));
 }
 
-Computerspieler::Wahl Computerspieler::irgendeineSeite(const Spielfeld &spielfeld)
+int Computerspieler::irgendeineSeite(const Stellung &stellung)
 {
     // Every free side is the right or the bottom side of exactly one box.
-    std::vector<Wahl> freie;
-    for (const Feld *feld : spielfeld) {
+    const Gitter &gitter = stellung.gitter();
+    std::vector<int> freie;
+    for (int platz = 0; platz < gitter.feldAnzahl(); ++platz) {
         for (int d : {Richtung::rechts, Richtung::unten}) {
-            if (feld->seite(d)->istFrei())
-                freie.push_back({feld, d});
+            if (stellung.istFrei(gitter.seiteVon(platz, d)))
+                freie.push_back(gitter.seiteVon(platz, d));
         }
     }
-    return freie.empty() ? Wahl{} : zufallsEintrag(freie);
+    return freie.empty() ? -1 : zufallsEintrag(freie);
 }

@@ -8,8 +8,7 @@
 
 #include <vector>
 
-class Feld;
-class Spielfeld;
+class Stellung;
 
 // The computer's choice of a side. In order of preference it completes a box,
 // takes a side that gives nothing away, or opens the smallest chain; below
@@ -18,33 +17,23 @@ class Spielfeld;
 class Computerspieler
 {
 public:
-    // A side named by one of its boxes and its direction there. The box is
-    // the read-only one of the grid that was asked; the move is made on the
-    // grid's box at the same row and column.
-    struct Wahl
-    {
-        const Feld *feld = nullptr;
-        int richtung = 0;
-    };
-
-    // The side to take next; a null box when no side is free.
-    Wahl waehle(const Spielfeld &spielfeld, int level);
-    // Any free side, each as likely as the next; a null box when none is.
-    static Wahl irgendeineSeite(const Spielfeld &spielfeld);
+    // The side to take next; -1 when no side is free.
+    int waehle(const Stellung &stellung, int level);
+    // Any free side, each as likely as the next; -1 when none is.
+    static int irgendeineSeite(const Stellung &stellung);
 
 private:
     static bool levelZug(int level);
-    void klassifiziere(const Spielfeld &spielfeld);
-    static Wahl vervollstaendige(const std::vector<const Feld *> &kandidaten);
-    Wahl sichereSeite();
-    Wahl kleinsteKette(const Spielfeld &spielfeld, int level);
+    void klassifiziere(const Stellung &stellung);
+    static int vervollstaendige(const Stellung &stellung, const std::vector<int> &kandidaten);
+    int sichereSeite(const Stellung &stellung);
+    int kleinsteKette(const Stellung &stellung, int level);
 
-    std::vector<const Feld *> dreierFelder;
-    std::vector<const Feld *> sichereFelder;
-    // Places in the grid rather than boxes, as the chains are followed by
-    // place.
+    // Boxes by their places on the board.
+    std::vector<int> dreierFelder;
+    std::vector<int> sichereFelder;
     std::vector<int> zweierFelder;
-    std::vector<const Feld *> uebersehen;
+    std::vector<int> uebersehen;
     Kette kette;
 };
 

@@ -3,16 +3,13 @@
 
 #include "kette.h"
 
-#include "field/feld.h"
-#include "field/richtung.h"
-#include "field/seite.h"
-#include "field/spielfeld.h"
+#include "model/richtung.h"
+#include "model/stellung.h"
 
-void Kette::sammle(const Spielfeld &spielfeld, int start)
+void Kette::sammle(const Stellung &stellung, int start)
 {
-    this->spielfeld = &spielfeld;
-    spalten = spielfeld.spaltenAnzahl();
-    const auto felder = static_cast<std::size_t>(spielfeld.end() - spielfeld.begin());
+    this->stellung = &stellung;
+    const auto felder = static_cast<std::size_t>(stellung.gitter().feldAnzahl());
     // A new round number unmarks every box at once; only when the numbers
     // run out are the marks cleared.
     if (marken.size() != felder || ++runde == 0) {
@@ -25,14 +22,15 @@ void Kette::sammle(const Spielfeld &spielfeld, int start)
 
 void Kette::besuche(int platz)
 {
-    const Feld *feld = spielfeld->begin()[platz];
+    const Gitter &gitter = stellung->gitter();
+    const int spalten = gitter.spalten();
     // A free side always lies between two boxes, so the neighbour across it
     // is the next or previous box in the row or column.
     const int schritt[Richtung::anzahl] = {-spalten, 1, spalten, -1};
     bool frei[Richtung::anzahl];
     int freie = 0;
     for (int richtung = 0; richtung < Richtung::anzahl; ++richtung)
-        freie += frei[richtung] = feld->seite(richtung)->istFrei();
+        freie += frei[richtung] = stellung->istFrei(gitter.seiteVon(platz, richtung));
     if (freie != 2) {
         int auswege = 0;
         for (int richtung = 0; richtung < Richtung::anzahl; ++richtung)

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-class Spielfeld;
+class Stellung;
 
 // The chain of a box with two closed sides: the boxes the opponent could take
 // one after another once one of its sides is given away. Boxes are named by
@@ -17,7 +17,7 @@ class Kette
 public:
     // Collects the chain that starts at the box at `start`, which has two
     // closed sides, replacing the chain collected before.
-    void sammle(const Spielfeld &spielfeld, int start);
+    void sammle(const Stellung &stellung, int start);
     // The number of boxes in the chain.
     int laenge() const { return anzahl; }
     bool enthaelt(int platz) const { return marken[static_cast<std::size_t>(platz)] == runde; }
@@ -25,8 +25,7 @@ public:
 private:
     void besuche(int platz);
 
-    const Spielfeld *spielfeld = nullptr;
-    int spalten = 0;
+    const Stellung *stellung = nullptr;
     std::vector<unsigned> marken;
     unsigned runde = 0;
     int anzahl = 0;

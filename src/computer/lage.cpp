@@ -3,10 +3,11 @@
 
 #include "lage.h"
 
+#include "model/stellung.h"
+
 Lage::Lage(int zeilen, int spalten)
-    : zeilenAnzahl(zeilen),
-      spaltenAnzahl(spalten),
-      geschlossen(static_cast<std::size_t>((zeilen + 1) * spalten + zeilen * (spalten + 1)), 0),
+    : raster(zeilen, spalten),
+      geschlossen(static_cast<std::size_t>(raster.seitenAnzahl()), 0),
       gesperrt(static_cast<std::size_t>(zeilen * spalten), 0),
       zu(static_cast<std::size_t>(zeilen * spalten), 0),
       frei(seitenAnzahl()),
@@ -22,40 +23,14 @@ Lage::Lage(int zeilen, int spalten)
     }
 }
 
-int Lage::seite(int zeile, int spalte, int richtung) const
-{
-    const int links = (zeilenAnzahl + 1) * spaltenAnzahl + zeile * (spaltenAnzahl + 1) + spalte;
-    switch (richtung % Richtung::anzahl) {
-    case Richtung::oben:
-        return zeile * spaltenAnzahl + spalte;
-    case Richtung::unten:
-        return (zeile + 1) * spaltenAnzahl + spalte;
-    case Richtung::links:
-        return links;
-    default:
-        return links + 1;
-    }
-}
-
-int Lage::nachbar(int zeile, int spalte, int richtung) const
-{
-    static const int dz[Richtung::anzahl] = {-1, 0, 1, 0};
-    static const int ds[Richtung::anzahl] = {0, 1, 0, -1};
-    const int z = zeile + dz[richtung % Richtung::anzahl];
-    const int s = spalte + ds[richtung % Richtung::anzahl];
-    if (z < 0 || z >= zeilenAnzahl || s < 0 || s >= spaltenAnzahl)
-        return -1;
-    return z * spaltenAnzahl + s;
-}
-
 int Lage::gespiegelt(int seite, int art) const
 {
     int erstes = -1;
     int zweites = -1;
     felderAn(seite, erstes, zweites);
     const int platz = erstes >= 0 ? erstes : zweites;
-    const int zeile = platz / spaltenAnzahl;
-    const int spalte = platz % spaltenAnzahl;
+    const int zeile = platz / spalten();
+    const int spalte = platz % spalten();
     int richtung = Richtung::oben;
     while (this->seite(zeile, spalte, richtung) != seite)
         ++richtung;
@@ -64,23 +39,20 @@ int Lage::gespiegelt(int seite, int art) const
     const bool waagrecht = richtung == Richtung::oben || richtung == Richtung::unten;
     if ((waagrecht && zeilenGespiegelt) || (!waagrecht && spaltenGespiegelt))
         richtung = Richtung::gegenueber(richtung);
-    return this->seite(zeilenGespiegelt ? zeilenAnzahl - 1 - zeile : zeile,
-                       spaltenGespiegelt ? spaltenAnzahl - 1 - spalte : spalte, richtung);
+    return this->seite(zeilenGespiegelt ? zeilen() - 1 - zeile : zeile,
+                       spaltenGespiegelt ? spalten() - 1 - spalte : spalte, richtung);
 }
 
-void Lage::felderAn(int seite, int &erstes, int &zweites) const
+Lage::Lage(const Stellung &stellung)
+    : Lage(stellung.gitter().zeilen(), stellung.gitter().spalten())
 {
-    const int waagrecht = (zeilenAnzahl + 1) * spaltenAnzahl;
-    if (seite < waagrecht) {
-        const int r = seite / spaltenAnzahl;
-        const int c = seite % spaltenAnzahl;
-        erstes = r > 0 ? (r - 1) * spaltenAnzahl + c : -1;
-        zweites = r < zeilenAnzahl ? r * spaltenAnzahl + c : -1;
-    } else {
-        const int r = (seite - waagrecht) / (spaltenAnzahl + 1);
-        const int c = (seite - waagrecht) % (spaltenAnzahl + 1);
-        erstes = c > 0 ? r * spaltenAnzahl + c - 1 : -1;
-        zweites = c < spaltenAnzahl ? r * spaltenAnzahl + c : -1;
+    for (int platz = 0; platz < raster.feldAnzahl(); ++platz) {
+        if (stellung.istGesperrt(platz))
+            sperre(raster.zeileVon(platz), raster.spalteVon(platz));
+    }
+    for (int seite = 0; seite < seitenAnzahl(); ++seite) {
+        if (stellung.art(seite) == Stellung::Art::gezogen && istFrei(seite))
+            ziehe(seite);
     }
 }
 
@@ -99,7 +71,7 @@ void Lage::schliesse(int seite)
 
 void Lage::sperre(int zeile, int spalte)
 {
-    const int platz = zeile * spaltenAnzahl + spalte;
+    const int platz = zeile * spalten() + spalte;
     if (istGesperrt(platz))
         return;
     if (zu[static_cast<std::size_t>(platz)] < Richtung::anzahl)

@@ -4,37 +4,45 @@
 #ifndef PUNKTFELD_LAGE_H
 #define PUNKTFELD_LAGE_H
 
-#include "field/richtung.h"
+#include "model/gitter.h"
+#include "model/richtung.h"
 
 #include <cstdint>
 #include <vector>
+
+class Stellung;
 
 // A compact copy of a position for the strongest computer player: which sides
 // are drawn and which boxes are holes, with no pointers into the grid and no
 // Qt, so that it can be searched on another thread while the board changes.
 //
-// Sides are numbered by the lines they lie on. The horizontal side above box
-// (r, c) is r * spalten + c, for r from 0 to zeilen (the last row of lines is
-// the bottom frame); the vertical side left of box (r, c) follows them, at
-// (zeilen + 1) * spalten + r * (spalten + 1) + c, for c from 0 to spalten.
+// Sides and boxes are numbered as the game's board numbers them (Gitter).
 // The frame is never drawn and counts as closed, as do the sides of a hole.
 class Lage
 {
 public:
     // Every box in play, every side between two boxes free.
     Lage(int zeilen, int spalten);
+    // The holes and the drawn sides of a game's position.
+    explicit Lage(const Stellung &stellung);
 
-    int zeilen() const { return zeilenAnzahl; }
-    int spalten() const { return spaltenAnzahl; }
+    const Gitter &gitter() const { return raster; }
+    int zeilen() const { return raster.zeilen(); }
+    int spalten() const { return raster.spalten(); }
     // All side numbers, frame included: 0 to seitenAnzahl() - 1.
     int seitenAnzahl() const { return static_cast<int>(geschlossen.size()); }
     // The side of box (zeile, spalte) in one of the directions of Richtung.
-    int seite(int zeile, int spalte, int richtung) const;
+    int seite(int zeile, int spalte, int richtung) const { return raster.seite(zeile, spalte, richtung); }
     // The box on the other side of `seite` from box (zeile, spalte), as a
     // place zeile * spalten + spalte, or -1 beyond the frame.
-    int nachbar(int zeile, int spalte, int richtung) const;
+    int nachbar(int zeile, int spalte, int richtung) const { return raster.nachbar(zeile, spalte, richtung); }
     // The one or two boxes a side belongs to, as places; -1 for none.
-    void felderAn(int seite, int &erstes, int &zweites) const;
+    void felderAn(int seite, int &erstes, int &zweites) const
+    {
+        const auto felder = raster.felderAn(seite);
+        erstes = felder.first;
+        zweites = felder.second;
+    }
     // The board's symmetries, numbered by two bits: 1 mirrors the columns,
     // 2 the rows; 0 leaves the board as it is.
     static constexpr int symmetrien = 4;
@@ -59,8 +67,7 @@ public:
 private:
     void schliesse(int seite);
 
-    int zeilenAnzahl;
-    int spaltenAnzahl;
+    Gitter raster;
     std::vector<std::uint8_t> geschlossen;
     std::vector<std::uint8_t> gesperrt;
     std::vector<std::uint8_t> zu;

@@ -3,7 +3,7 @@
 
 #include "rueckschau.h"
 
-#include "faustregel.h"
+#include "schaetzer.h"
 
 Rueckschau::Rueckschau(std::chrono::milliseconds jeStellung)
     : meister(jeStellung)
@@ -23,9 +23,12 @@ std::vector<Rueckschau::Bewertung> Rueckschau::bewerte(const std::vector<Lage> &
             const Meister::Rat rat = meister.waehle(lage, abbruch);
             if (abbruch && abbruch->load())
                 break;
-            // Where the Meister knows no exact value, the game played out by
-            // the simple rules gives an estimate.
-            bewertung = {rat.exakt ? rat.wert : Faustregel::ausspielen(lage), rat.exakt, rat.seite};
+            if (rat.exakt)
+                bewertung = {rat.wert, true, true, rat.seite};
+            else if (Schaetzer::verlaesslich(lage))
+                bewertung = {Schaetzer::schaetze(lage), false, true, rat.seite};
+            else // An estimate too rough to show is not worth its play-outs.
+                bewertung = {0, false, false, rat.seite};
         }
         ergebnis.push_back(bewertung);
         if (fortschritt)

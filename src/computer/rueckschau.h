@@ -25,6 +25,9 @@ public:
         // those the opponent gets; an estimate unless `exakt`.
         int wert = 0;
         bool exakt = true;
+        // Exact, or an estimate at a stage where estimates were measured to
+        // be close; else `wert` is not to be shown.
+        bool bekannt = true;
         // The side the Meister would draw; -1 where none is free.
         int besteSeite = -1;
     };

@@ -4,9 +4,13 @@
 #ifndef PUNKTFELD_GEOMETRIE_H
 #define PUNKTFELD_GEOMETRIE_H
 
-#include <QPoint>
+#include "model/gitter.h"
 
-// Where the boxes lie in the board picture.
+#include <QPoint>
+#include <QSize>
+
+// Where the boxes lie in the board picture at its natural size; a larger
+// picture is the same drawing scaled.
 namespace Geometrie {
 
 // A box is a square of this many pixels; neighbouring boxes share the dots
@@ -25,6 +29,11 @@ constexpr QPoint ecke(int zeile, int spalte)
     return QPoint(ursprungX + feldKante * spalte, ursprungY + feldKante * zeile);
 }
 
+inline QPoint ecke(const Gitter &gitter, int platz)
+{
+    return ecke(gitter.zeileVon(platz), gitter.spalteVon(platz));
+}
+
 constexpr int bildBreite(int spalten)
 {
     return ursprungX + feldKante * spalten + randRechts;
@@ -33,6 +42,11 @@ constexpr int bildBreite(int spalten)
 constexpr int bildHoehe(int zeilen)
 {
     return ursprungY + feldKante * zeilen + randUnten;
+}
+
+inline QSize bildGroesse(const Gitter &gitter)
+{
+    return QSize(bildBreite(gitter.spalten()), bildHoehe(gitter.zeilen()));
 }
 
 }

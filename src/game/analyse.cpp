@@ -3,34 +3,19 @@
 
 #include "analyse.h"
 
-#include "field/feld.h"
-#include "field/seite.h"
-#include "field/spielfeld.h"
+#include "computer/kettenregel.h"
+#include "model/richtung.h"
 #include "partie.h"
 
 #include <QtConcurrent>
 
 #include <cmath>
-#include <unordered_map>
-#include <unordered_set>
 
 namespace {
 
 // The Meister's work on a position is bounded by counts; on a slow machine
 // this caps each position's time as well.
 constexpr auto jeStellung = std::chrono::milliseconds(400);
-
-// The engine's number of every side of the grid.
-std::unordered_map<const Seite *, int> nummern(const Spielfeld &brett)
-{
-    const Lage lage(brett.zeilenAnzahl(), brett.spaltenAnzahl());
-    std::unordered_map<const Seite *, int> ergebnis;
-    for (const Feld *feld : brett) {
-        for (int richtung = 0; richtung < Richtung::anzahl; ++richtung)
-            ergebnis.emplace(feld->seite(richtung), lage.seite(feld->zeile(), feld->spalte(), richtung));
-    }
-    return ergebnis;
-}
 
 }
 
@@ -47,23 +32,16 @@ Analyse::~Analyse()
     faeden.waitForDone();
 }
 
-QString Analyse::seitenname(const Spielfeld &brett, int seite)
+QString Analyse::seitenname(const Gitter &gitter, int seite)
 {
     // The part of the box a side is, as the explanation under the table says.
     static const char *const teile[Richtung::anzahl] = {QT_TR_NOOP(" oben"), QT_TR_NOOP(" rechts"),
                                                         QT_TR_NOOP(" unten"), QT_TR_NOOP(" links")};
-    const Lage lage(brett.zeilenAnzahl(), brett.spaltenAnzahl());
-    int a = -1;
-    int b = -1;
-    lage.felderAn(seite, a, b);
+    const auto [a, b] = gitter.felderAn(seite);
     // The box left of or above the side comes first where both are there.
     const int platz = std::min(a, b) >= 0 ? std::min(a, b) : std::max(a, b);
-    const int zeile = platz / lage.spalten();
-    const int spalte = platz % lage.spalten();
-    int richtung = 0;
-    while (richtung + 1 < Richtung::anzahl && lage.seite(zeile, spalte, richtung) != seite)
-        ++richtung;
-    return QChar('A' + spalte) + QString::number(zeile + 1) + tr(teile[richtung]);
+    const int richtung = std::max(gitter.richtungIn(seite, platz), 0);
+    return QChar('A' + gitter.spalteVon(platz)) + QString::number(gitter.zeileVon(platz) + 1) + tr(teile[richtung]);
 }
 
 bool Analyse::starte()
@@ -111,94 +89,133 @@ void Analyse::brichAb()
     waechter = nullptr;
 }
 
-// The position before the first record of the history has every side drawn
-// that the records do not draw; each record's sides then follow in order.
+// The position before the first record of the history is the present one
+// with every side of the records on the board freed again; each record's
+// sides then follow in order, each giving a position of its own.
 void Analyse::bereiteVor()
 {
-    const Spielfeld &brett = partie.brett();
+    const Stellung &jetzt = partie.stellung();
+    raster = jetzt.gitter();
     const Verlauf &verlauf = partie.verlauf();
-    const std::unordered_map<const Seite *, int> nummer = nummern(brett);
-    std::unordered_set<const Seite *> spaeter;
-    for (std::size_t i = 0; i < verlauf.anzahlAufDemBrett(); ++i)
-        spaeter.insert(verlauf.alle()[i].seiten.begin(), verlauf.alle()[i].seiten.end());
-
-    Lage lage(brett.zeilenAnzahl(), brett.spaltenAnzahl());
-    for (const Feld *feld : brett) {
-        if (feld->istGesperrt())
-            lage.sperre(feld->zeile(), feld->spalte());
-    }
-    for (const Feld *feld : brett) {
-        for (int richtung = 0; richtung < Richtung::anzahl; ++richtung) {
-            const Seite *seite = feld->seite(richtung);
-            const int n = nummer.at(seite);
-            if (!seite->istFrei() && !spaeter.count(seite) && lage.istFrei(n))
-                lage.ziehe(n);
-        }
-    }
-
-    lagen = {lage};
-    menschZieht.clear();
-    gezogen.clear();
-    ersteSeite.clear();
-    namen.assign(static_cast<std::size_t>(lage.seitenAnzahl()), QString());
-    for (const auto &[seite, n] : nummer)
-        namen[static_cast<std::size_t>(n)] = seitenname(brett, n);
-    vorsprung = {partie.punkteMensch() - partie.punkteComputer()};
-    for (std::size_t i = 0; i < verlauf.anzahlAufDemBrett(); ++i) {
+    const std::size_t aufDemBrett = verlauf.anzahlAufDemBrett();
+    Stellung anfang = jetzt;
+    int vorher = partie.punkteMensch() - partie.punkteComputer();
+    for (std::size_t i = 0; i < aufDemBrett; ++i) {
         const Zug &zug = verlauf.alle()[i];
-        gezogen.emplace_back();
-        ersteSeite.push_back(nummer.at(zug.seiten.front()));
-        for (const Seite *seite : zug.seiten) {
-            lage.ziehe(nummer.at(seite));
-            gezogen.back() << namen[static_cast<std::size_t>(nummer.at(seite))];
-        }
-        lagen.push_back(lage);
-        menschZieht.push_back(zug.spieler);
-        vorsprung.push_back(0);
-    }
-    menschZieht.push_back(partie.menschAmZug());
-    // The lead now, counted back through the boxes each record completed.
-    vorsprung.back() = partie.punkteMensch() - partie.punkteComputer();
-    for (std::size_t i = verlauf.anzahlAufDemBrett(); i-- > 0;) {
-        const Zug &zug = verlauf.alle()[i];
+        for (const int seite : zug.seiten)
+            anfang.gibFrei(seite);
         const int felder = static_cast<int>(zug.felder.size());
-        vorsprung[i] = vorsprung[i + 1] - (zug.spieler ? felder : -felder);
+        vorher -= zug.spieler ? felder : -felder;
     }
+
+    Lage lage(anfang);
+    lagen = {lage};
+    vorsprung = {vorher};
+    menschZieht.clear();
+    erste.clear();
+    seiten.clear();
+    for (std::size_t i = 0; i < aufDemBrett; ++i) {
+        const Zug &zug = verlauf.alle()[i];
+        erste.push_back(lagen.size() - 1);
+        seiten.push_back(zug.seiten);
+        for (const int seite : zug.seiten) {
+            menschZieht.push_back(zug.spieler);
+            const int fertig = lage.ziehe(seite);
+            lagen.push_back(lage);
+            vorsprung.push_back(vorsprung.back() + (zug.spieler ? fertig : -fertig));
+        }
+    }
+    erste.push_back(lagen.size() - 1);
+    menschZieht.push_back(partie.menschAmZug());
+}
+
+namespace {
+
+// The less known of two.
+Analyse::Wissen schwaecher(Analyse::Wissen a, Analyse::Wissen b)
+{
+    return std::max(a, b);
+}
+
+Analyse::Wissen wissenVon(const Rueckschau::Bewertung &bewertung)
+{
+    if (bewertung.exakt)
+        return Analyse::Wissen::exakt;
+    return bewertung.bekannt ? Analyse::Wissen::geschaetzt : Analyse::Wissen::unbekannt;
+}
+
+}
+
+Analyse::Kontrolle Analyse::kontrolleIn(std::size_t stellung) const
+{
+    switch (Kettenregel::kontrolle(lagen[stellung])) {
+    case Kettenregel::Kontrolle::amZug:
+        return menschZieht[stellung] ? Kontrolle::mensch : Kontrolle::computer;
+    case Kettenregel::Kontrolle::gegner:
+        return menschZieht[stellung] ? Kontrolle::computer : Kontrolle::mensch;
+    case Kettenregel::Kontrolle::offen:
+        break;
+    }
+    return Kontrolle::offen;
 }
 
 void Analyse::auswerten(const std::vector<Rueckschau::Bewertung> &bewertungen)
 {
     if (bewertungen.size() != lagen.size())
         return;
-    Ergebnis ergebnis;
     // The human's lead at the end with best play from each position.
     std::vector<int> ende(lagen.size());
-    for (std::size_t k = 0; k < lagen.size(); ++k) {
-        const int wert = menschZieht[k] ? bewertungen[k].wert : -bewertungen[k].wert;
-        ende[k] = vorsprung[k] + wert;
-        ergebnis.punkte.push_back({static_cast<int>(k), ende[k], bewertungen[k].exakt, false});
+    for (std::size_t k = 0; k < lagen.size(); ++k)
+        ende[k] = vorsprung[k] + (menschZieht[k] ? bewertungen[k].wert : -bewertungen[k].wert);
+    Ergebnis ergebnis;
+    for (std::size_t r = 0; r < erste.size(); ++r) {
+        const std::size_t k = erste[r];
+        ergebnis.punkte.push_back({static_cast<int>(r), ende[k], wissenVon(bewertungen[k]), false, kontrolleIn(k)});
     }
-    for (std::size_t k = 0; k + 1 < lagen.size(); ++k) {
-        if (!menschZieht[k])
+    for (std::size_t r = 0; r < seiten.size(); ++r) {
+        if (!menschZieht[erste[r]])
             continue;
-        Zugbewertung bewertung;
-        bewertung.zug = static_cast<int>(k) + 1;
-        bewertung.eintrag = k;
-        bewertung.gezogen = gezogen[k];
-        // A box that goes to the computer instead changes the lead by two.
-        bewertung.verlust = static_cast<int>(std::lround((ende[k] - ende[k + 1]) / 2.0));
-        bewertung.exakt = bewertungen[k].exakt && bewertungen[k + 1].exakt;
-        // Estimates of two positions can disagree where exact values cannot:
-        // no turn gains on best play, and the Meister's own side loses
-        // nothing.
-        if (!bewertung.exakt)
-            bewertung.verlust = ersteSeite[k] == bewertungen[k].besteSeite ? 0 : std::max(0, bewertung.verlust);
-        bewertung.besteSeite = bewertungen[k].besteSeite;
-        if (bewertung.verlust > 0 && bewertung.besteSeite >= 0)
-            bewertung.besser = namen[static_cast<std::size_t>(bewertung.besteSeite)];
+        const Zugbewertung bewertung = bewerteZug(r, bewertungen, ende);
         // Only losses known for certain count as mistakes.
-        ergebnis.punkte[k + 1].fehler = bewertung.exakt && bewertung.verlust > 0;
+        ergebnis.punkte[r + 1].fehler = bewertung.sichererVerlust > 0;
         ergebnis.zuege.push_back(bewertung);
     }
     emit fertig(ergebnis);
+}
+
+Analyse::Zugbewertung Analyse::bewerteZug(std::size_t eintrag, const std::vector<Rueckschau::Bewertung> &bewertungen,
+                                          const std::vector<int> &ende) const
+{
+    Zugbewertung bewertung;
+    bewertung.zug = static_cast<int>(eintrag) + 1;
+    bewertung.eintrag = eintrag;
+    bewertung.kontrolle = kontrolleIn(erste[eintrag]);
+    int teuerst = 0;
+    for (std::size_t j = 0; j < seiten[eintrag].size(); ++j) {
+        const std::size_t k = erste[eintrag] + j;
+        const int seite = seiten[eintrag][j];
+        bewertung.gezogen << seitenname(raster, seite);
+        const Wissen wissen = schwaecher(wissenVon(bewertungen[k]), wissenVon(bewertungen[k + 1]));
+        // A box that goes to the computer instead changes the lead by two.
+        int verlust = static_cast<int>(std::lround((ende[k] - ende[k + 1]) / 2.0));
+        // Estimates of two positions can disagree where exact values cannot:
+        // no side gains on best play, and the Meister's own side loses
+        // nothing.
+        if (wissen != Wissen::exakt)
+            verlust = seite == bewertungen[k].besteSeite ? 0 : std::max(0, verlust);
+        bewertung.seitenVerluste.push_back(verlust);
+        bewertung.seitenWissen.push_back(wissen);
+        bewertung.verlust += verlust;
+        bewertung.wissen = schwaecher(bewertung.wissen, wissen);
+        if (wissen == Wissen::exakt)
+            bewertung.sichererVerlust += verlust;
+        if (wissen != Wissen::unbekannt && verlust > teuerst && bewertungen[k].besteSeite != seite) {
+            teuerst = verlust;
+            bewertung.teuersteSeite = static_cast<int>(j);
+            bewertung.besteSeite = bewertungen[k].besteSeite;
+        }
+    }
+    if (bewertung.besteSeite >= 0)
+        bewertung.besser = seitenname(raster, bewertung.besteSeite);
+    return bewertung;
 }

@@ -5,6 +5,7 @@
 #define PUNKTFELD_ANALYSE_H
 
 #include "computer/rueckschau.h"
+#include "model/gitter.h"
 
 #include <QFutureWatcher>
 #include <QObject>
@@ -17,7 +18,6 @@
 #include <vector>
 
 class Partie;
-class Spielfeld;
 
 // A review of the human's turns: every position of the game up to the
 // present one is valued by the Meister on a worker thread, and each of the
@@ -28,7 +28,23 @@ class Analyse : public QObject
     Q_OBJECT
 
 public:
-    // One of the human's turns.
+    // How much the review knows of a value: exactly, by an estimate measured
+    // to be close at that stage, or nothing yet.
+    enum class Wissen
+    {
+        exakt,
+        geschaetzt,
+        unbekannt,
+    };
+    // Who is on course for control of the long chains (Kettenregel).
+    enum class Kontrolle
+    {
+        mensch,
+        computer,
+        offen,
+    };
+    // One of the human's turns. Each side of it is a decision of its own:
+    // what a side lost is the drop in value from before it to after it.
     struct Zugbewertung
     {
         // Turns of both players are counted from 1.
@@ -37,13 +53,23 @@ public:
         // where it was before the turn.
         std::size_t eintrag = 0;
         QStringList gezogen;
-        // The open boxes the turn let the computer have beyond best play.
+        // What each side let the computer have beyond best play, and how
+        // well that is known.
+        std::vector<int> seitenVerluste;
+        std::vector<Wissen> seitenWissen;
+        // The whole turn: the sum, known as well as its least known side.
         int verlust = 0;
-        bool exakt = true;
-        // Where the turn lost boxes: the side the Meister would have drawn.
+        Wissen wissen = Wissen::exakt;
+        // Only the losses known exactly: what counts as a mistake.
+        int sichererVerlust = 0;
+        // The side of the turn that cost the most, -1 where none cost
+        // anything, and the side the Meister would have drawn there instead,
+        // by name and as the engine numbers it.
+        int teuersteSeite = -1;
         QString besser;
-        // That side as the engine numbers it, for showing it on the board.
         int besteSeite = -1;
+        // Before the turn.
+        Kontrolle kontrolle = Kontrolle::offen;
     };
     // The position after a turn (0: before the first one): the human's
     // boxes less the computer's at the end, with best play from there.
@@ -51,8 +77,9 @@ public:
     {
         int zug = 0;
         int wert = 0;
-        bool exakt = true;
+        Wissen wissen = Wissen::exakt;
         bool fehler = false;
+        Kontrolle kontrolle = Kontrolle::offen;
     };
     struct Ergebnis
     {
@@ -75,7 +102,7 @@ public:
     // to the left (at the left and top frame the one beside it), columns
     // lettered from A at the left and rows numbered from 1 at the top, and
     // the part of that box it is.
-    static QString seitenname(const Spielfeld &brett, int seite);
+    static QString seitenname(const Gitter &gitter, int seite);
 
 signals:
     void fortschritt(int fertig);
@@ -84,6 +111,9 @@ signals:
 private:
     void bereiteVor();
     void auswerten(const std::vector<Rueckschau::Bewertung> &bewertungen);
+    Zugbewertung bewerteZug(std::size_t eintrag, const std::vector<Rueckschau::Bewertung> &bewertungen,
+                            const std::vector<int> &ende) const;
+    Kontrolle kontrolleIn(std::size_t stellung) const;
 
     const Partie &partie;
     Rueckschau rueckschau;
@@ -93,16 +123,16 @@ private:
     // Counts the reviews started, so that a stopped one's late progress is
     // not shown for the next.
     int lauf = 0;
-    // The positions before the first record and after each one, who moves
-    // there, and the human's lead in boxes owned.
+    // The positions before the first record and after each side drawn
+    // since, who moves there, and the human's lead in boxes owned.
     std::vector<Lage> lagen;
     std::vector<bool> menschZieht;
     std::vector<int> vorsprung;
-    // The sides each record drew, by name: the review reads nothing of the
-    // game once started.
-    std::vector<QStringList> gezogen;
-    std::vector<int> ersteSeite;
-    std::vector<QString> namen;
+    // Per record: the position before its first side, and its sides; one
+    // more entry gives the position after the last record.
+    std::vector<std::size_t> erste;
+    std::vector<std::vector<int>> seiten;
+    Gitter raster;
 };
 
 Q_DECLARE_METATYPE(Analyse::Ergebnis)

@@ -3,10 +3,9 @@
 
 #include "blinker.h"
 
-#include "field/seite.h"
-
 namespace {
 constexpr int schrittDauer = 100;
+constexpr int kurzeSchrittDauer = 40;
 }
 
 Blinker::Blinker(QObject *parent)
@@ -17,12 +16,18 @@ Blinker::Blinker(QObject *parent)
     connect(&timer, &QTimer::timeout, this, &Blinker::naechsterSchritt);
 }
 
-void Blinker::starte(Seite *seite, bool rot)
+int Blinker::farbe() const
+{
+    return rot ? Qt::red : Qt::cyan;
+}
+
+void Blinker::starte(int seite, bool rot)
 {
     this->seite = seite;
     this->rot = rot;
+    timer.setInterval(zuegig && !rot ? kurzeSchrittDauer : schrittDauer);
     if (rot) {
-        seite->markiere(true);
+        emit hervorheben(seite, farbe());
         schritt = Schritt::zeigen;
     } else {
         schritt = Schritt::markieren;
@@ -36,25 +41,25 @@ void Blinker::beende()
         return;
     timer.stop();
     schritt = Schritt::aus;
-    seite->zeigeWieder();
+    emit hervorheben(seite, keineFarbe);
 }
 
 void Blinker::vergiss()
 {
     timer.stop();
     schritt = Schritt::aus;
-    seite = nullptr;
+    seite = -1;
 }
 
 void Blinker::naechsterSchritt()
 {
-    if (schritt == Schritt::aus || !seite)
+    if (schritt == Schritt::aus || seite < 0)
         return;
     if (schritt == Schritt::markieren) {
-        seite->markiere(rot);
+        emit hervorheben(seite, farbe());
         schritt = Schritt::zuletztZeigen;
     } else {
-        seite->zeigeWieder();
+        emit hervorheben(seite, keineFarbe);
         schritt = schritt == Schritt::zeigen ? Schritt::markieren : Schritt::aus;
     }
     if (schritt != Schritt::aus)

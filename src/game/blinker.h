@@ -7,27 +7,33 @@
 #include <QObject>
 #include <QTimer>
 
-class Seite;
-
 // Makes a side blink: the side the computer has just drawn shows cyan once,
 // and a side the human may not draw shows red twice. Each step lasts one
-// tick of its timer.
+// tick of its timer. It only says what to show; the board paints it.
 class Blinker : public QObject
 {
     Q_OBJECT
 
 public:
+    // What `hervorheben` gives for a side shown as it is.
+    static constexpr int keineFarbe = -1;
+
     explicit Blinker(QObject *parent = nullptr);
 
-    void starte(Seite *seite, bool rot);
+    void starte(int seite, bool rot);
     // Ends a blink early and shows the side as it is, before the board
     // changes under it.
     void beende();
-    // Forgets a blink without painting, when the grid it was on is gone.
+    // Forgets a blink without showing anything, when its board is gone.
     void vergiss();
     bool laeuft() const { return schritt != Schritt::aus; }
+    // Fast play: the computer's side blinks briefly; a refused side as ever.
+    void setzeZuegig(bool zuegig) { this->zuegig = zuegig; }
 
 signals:
+    // The side shows in a colour (a Qt::GlobalColor), or as the position
+    // has it.
+    void hervorheben(int seite, int farbe);
     // The last step is over and the side looks as it did before.
     void fertig();
 
@@ -45,10 +51,13 @@ private:
         zuletztZeigen,
     };
 
+    int farbe() const;
+
     QTimer timer;
-    Seite *seite = nullptr;
+    int seite = -1;
     Schritt schritt = Schritt::aus;
     bool rot = false;
+    bool zuegig = false;
 };
 
 #endif

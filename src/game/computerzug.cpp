@@ -3,11 +3,8 @@
 
 #include "computerzug.h"
 
-#include "computer/brettkopie.h"
-#include "field/feld.h"
-#include "field/seite.h"
-#include "field/spielfeld.h"
-#include "savegame/feldzustand.h"
+#include "model/stellung.h"
+#include "savegame/spielstand.h"
 
 #include <QByteArray>
 #include <QtGlobal>
@@ -19,24 +16,14 @@ constexpr int verzoegerung = 300;
 // cannot be drawn.
 constexpr int ersatzLevel = 5;
 
-bool istFrei(const Computerspieler::Wahl &wahl)
+bool istFrei(const Stellung &brett, int seite)
 {
-    return wahl.feld && wahl.feld->seite(wahl.richtung)->istFrei();
-}
-
-// The boxes' state codes as a saved game holds them, row by row, so that a
-// report names the position exactly.
-QByteArray zustaende(const Spielfeld &brett)
-{
-    QByteArray codes;
-    for (const Feld *feld : brett)
-        codes += Feldzustand::code(*feld);
-    return codes.toHex();
+    return seite >= 0 && seite < brett.gitter().seitenAnzahl() && brett.istFrei(seite);
 }
 
 }
 
-Computerzug::Computerzug(const Spielfeld &brett, QObject *parent)
+Computerzug::Computerzug(const Stellung &brett, QObject *parent)
     : QObject(parent), brett(brett), timer(this), denker(this)
 {
     timer.setSingleShot(true);
@@ -58,9 +45,16 @@ void Computerzug::setzeLevel(int level)
 
 void Computerzug::starte()
 {
-    timer.start();
+    timer.start(verzoegerung);
     if (stufe == Meister::level && !denker.denkt() && !rat)
-        denker.denke(Brettkopie::kopiere(brett));
+        denker.denke(Lage(brett));
+}
+
+void Computerzug::weiter()
+{
+    starte();
+    if (zuegig)
+        timer.start(0);
 }
 
 void Computerzug::verwirf()
@@ -80,12 +74,12 @@ void Computerzug::verzoegerungVorbei()
     if (!rat) {
         faellig = true;
         if (!denker.denkt())
-            denker.denke(Brettkopie::kopiere(brett));
+            denker.denke(Lage(brett));
         return;
     }
     const Meister::Rat antwort = *rat;
     rat.reset();
-    waehle(Brettkopie::wahl(brett, antwort.seite));
+    waehle(antwort.seite);
 }
 
 void Computerzug::meisterAntwort(const Meister::Rat &antwort)
@@ -100,15 +94,18 @@ void Computerzug::meisterAntwort(const Meister::Rat &antwort)
 // A side that cannot be drawn is a fault of the level that chose it. It is
 // reported with the position, and where assertions are compiled in it stops
 // the program; otherwise the game goes on with the strong level's choice.
-void Computerzug::waehle(const Computerspieler::Wahl &wahl)
+void Computerzug::waehle(int seite)
 {
-    if (istFrei(wahl)) {
-        emit gewaehlt(wahl);
+    if (istFrei(brett, seite)) {
+        emit gewaehlt(seite);
         return;
     }
-    qCritical("Level %d chose a side that is not free; the boxes' state codes: %s", stufe, zustaende(brett).constData());
+    // The position as a saved game holds it, so that the report names it
+    // exactly.
+    qCritical("Level %d chose side %d, which is not free; the boxes' state codes: %s", stufe, seite,
+              Spielstand::codes(brett).toHex().constData());
     Q_ASSERT_X(false, "Computerzug::waehle", "a side that is not free");
-    const Computerspieler::Wahl ersatz = computerspieler.waehle(brett, ersatzLevel);
-    if (istFrei(ersatz))
+    const int ersatz = computerspieler.waehle(brett, ersatzLevel);
+    if (istFrei(brett, ersatz))
         emit gewaehlt(ersatz);
 }

@@ -12,7 +12,7 @@
 
 #include <optional>
 
-class Spielfeld;
+class Stellung;
 
 // The computer's turn: a short delay, so that the player sees one move after
 // another, and the choice of a side at the level set. The Meister thinks on
@@ -23,32 +23,36 @@ class Computerzug : public QObject
     Q_OBJECT
 
 public:
-    explicit Computerzug(const Spielfeld &brett, QObject *parent = nullptr);
+    explicit Computerzug(const Stellung &brett, QObject *parent = nullptr);
 
     // A move still being thought over is made again at the new level.
     void setzeLevel(int level);
     int level() const { return stufe; }
     // Starts the delay, and at the Meister's level its thinking.
     void starte();
+    // Starts the next side of the same turn; in fast play without the delay.
+    void weiter();
+    void setzeZuegig(bool zuegig) { this->zuegig = zuegig; }
     void verwirf();
     bool laeuft() const { return timer.isActive() || denker.denkt() || faellig; }
 
 signals:
-    // A free side of the grid, named by one of its boxes.
-    void gewaehlt(const Computerspieler::Wahl &wahl);
+    // A free side of the board.
+    void gewaehlt(int seite);
 
 private:
     void verzoegerungVorbei();
     void meisterAntwort(const Meister::Rat &rat);
-    void waehle(const Computerspieler::Wahl &wahl);
+    void waehle(int seite);
 
-    const Spielfeld &brett;
+    const Stellung &brett;
     int stufe = 5;
     QTimer timer;
     Computerspieler computerspieler;
     Denker denker;
     std::optional<Meister::Rat> rat;
     bool faellig = false;
+    bool zuegig = false;
 };
 
 #endif

@@ -3,85 +3,64 @@
 
 #include "partie.h"
 
-#include "field/feld.h"
-#include "field/geometrie.h"
-#include "field/malflaeche.h"
-#include "field/seite.h"
-#include "field/zufallsform.h"
-#include "savegame/feldzustand.h"
+#include "model/zufallsform.h"
 #include "savegame/spielstand.h"
-#include "savegame/zustandscode.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <ctime>
 
-Partie::Partie(Malflaeche &flaeche, QObject *parent)
-    : QObject(parent), flaeche(flaeche), computerzug(spielfeld, this), blinker(this)
+namespace {
+// The boards that get a random shape, by size index.
+constexpr int mittel = 1;
+constexpr int gross = 2;
+}
+
+Partie::Partie(QObject *parent)
+    : QObject(parent), computerzug(brett, this), blinker(this)
 {
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     connect(&computerzug, &Computerzug::gewaehlt, this, &Partie::zieheComputer);
     connect(&blinker, &Blinker::fertig, this, &Partie::blinkVorbei);
+    connect(&blinker, &Blinker::hervorheben, this, &Partie::hervorheben);
 }
 
 Partie::~Partie() = default;
 
-void Partie::baueBrett(int groesse, bool zufallsform)
+void Partie::neuesSpiel(int groesse, bool zufallsform)
+{
+    brettGroesse = groesse;
+    Stellung neu(Gitter::fuerGroesse(groesse));
+    if (zufallsform && groesse == mittel)
+        Zufallsform::schneideMittel(neu);
+    else if (zufallsform && groesse == gross)
+        Zufallsform::schneideGross(neu);
+    neu.setzeMenschAmZug(menschStartet);
+    beginne(neu);
+}
+
+void Partie::lade(const Spielstand &stand)
+{
+    brettGroesse = stand.groesse();
+    computerzug.setzeLevel(stand.level());
+    beginne(stand.stellung());
+}
+
+void Partie::stelleAuf(const Stellung &stellung)
+{
+    beginne(stellung);
+}
+
+void Partie::beginne(const Stellung &stellung)
 {
     computerzug.verwirf();
     blinker.vergiss();
     neueFelder.clear();
     zuege.leere();
-
-    brettGroesse = groesse;
-    const int spalten = Spielfeld::spaltenFuer(groesse);
-    const int zeilen = Spielfeld::zeilenFuer(groesse);
-    flaeche.neu(QSize(Geometrie::bildBreite(spalten), Geometrie::bildHoehe(zeilen)));
-    // Building a grid paints well over a thousand sides; the picture is
-    // shown once, when the board is complete.
-    flaeche.halte(true);
-    spielfeld = Spielfeld::baue(zeilen, spalten, flaeche, this);
-    anzahlFelder = spalten * zeilen;
-    if (zufallsform && groesse == 1)
-        anzahlFelder -= Zufallsform::schneideMittel(spielfeld);
-    else if (zufallsform && groesse == 2)
-        anzahlFelder -= Zufallsform::schneideGross(spielfeld);
-    flaeche.halte(false);
-    mensch = 0;
-    computer = 0;
-    fertig = false;
-}
-
-void Partie::neuesSpiel(int groesse, bool zufallsform)
-{
-    baueBrett(groesse, zufallsform);
+    brett = stellung;
+    warFertig = brett.istFertig();
     emit neuesBrett();
-    setzeMenschAmZug(menschStartet);
-    zeigeVerlauf();
-}
-
-void Partie::lade(const Spielstand &stand)
-{
-    baueBrett(stand.groesse(), false);
-    computerzug.setzeLevel(stand.level());
-    // Every restored side and symbol paints itself; the board is shown once
-    // it is complete. The holes come first, as on a new board, so that a
-    // side taken beside a hole is drawn over the hole's gray edge rather
-    // than under it.
-    flaeche.halte(true);
-    for (const bool loecher : {true, false}) {
-        int index = 0;
-        for (Feld *feld : spielfeld) {
-            const char code = stand.felder().at(index++);
-            if (((code & Zustandscode::gesperrt) != 0) == loecher)
-                Feldzustand::setze(*feld, code);
-        }
-    }
-    flaeche.halte(false);
-    anzahlFelder = static_cast<int>(
-        std::count_if(spielfeld.begin(), spielfeld.end(), [](const Feld *feld) { return !feld->istGesperrt(); }));
-    emit neuesBrett();
-    setzeMenschAmZug(stand.menschAmZug());
+    setzeMenschAmZug(brett.menschAmZug());
     zeigeVerlauf();
 }
 
@@ -94,33 +73,26 @@ void Partie::setzeLevel(int level)
 // delay here, whatever gave it the turn.
 void Partie::setzeMenschAmZug(bool amZug)
 {
-    menschZieht = amZug;
+    brett.setzeMenschAmZug(amZug);
     zeigeStatus();
     emit zugGewechselt(amZug);
-    if (!amZug && !fertig)
+    if (!amZug && !istFertig())
         computerzug.starte();
-}
-
-void Partie::besitzerGeaendert(bool vomMenschen, bool dazu)
-{
-    (vomMenschen ? mensch : computer) += dazu ? 1 : -1;
-    zeigeStatus();
-    if (dazu)
-        emit feldGeschlossen(vomMenschen);
 }
 
 void Partie::zeigeStatus()
 {
-    const bool warFertig = fertig;
-    fertig = mensch + computer == anzahlFelder;
     emit statusGeaendert(statuszeile());
-    if (fertig && !warFertig)
+    const bool fertig = istFertig();
+    const bool geradeVorbei = fertig && !warFertig;
+    warFertig = fertig;
+    if (geradeVorbei)
         emit spielVorbei();
 }
 
 QString Partie::statuszeile() const
 {
-    return statuszeile(QString::number(mensch), QString::number(computer), fertig, menschZieht);
+    return statuszeile(QString::number(punkteMensch()), QString::number(punkteComputer()), istFertig(), menschAmZug());
 }
 
 QString Partie::statuszeile(const QString &mensch, const QString &computer, bool spielVorbei, bool menschZieht)
@@ -140,9 +112,16 @@ void Partie::zeigeVerlauf()
     emit verlaufGeaendert(zuege.kannZurueck(), zuege.kannVor());
 }
 
-// A turn is every side one player takes in a row: a side joins the last
-// record when that player made it, and begins a new record otherwise.
-void Partie::merkeSeite(bool vomMenschen, Seite *seite)
+void Partie::ziehe(bool mensch, int seite)
+{
+    brett.ziehe(seite);
+    emit seiteGeaendert(seite);
+    merkeSeite(mensch, seite);
+}
+
+// A turn is every side one player draws in a row: a side joins the last
+// record when that player drew it, and begins a new record otherwise.
+void Partie::merkeSeite(bool vomMenschen, int seite)
 {
     Zug *zug = zuege.letzterZug();
     if (zug && zug->spieler == vomMenschen)
@@ -153,67 +132,63 @@ void Partie::merkeSeite(bool vomMenschen, Seite *seite)
     emit seiteGezogen(vomMenschen);
 }
 
+void Partie::gibBesitzer(int platz, bool mensch)
+{
+    brett.setzeBesitzer(platz, mensch ? Stellung::Besitzer::mensch : Stellung::Besitzer::computer);
+    zuege.letzterZug()->felder.push_back(platz);
+    emit feldGeaendert(platz);
+    zeigeStatus();
+    emit feldGeschlossen(mensch);
+}
+
 void Partie::zieheMensch(int zeile, int spalte, int richtung)
 {
-    if (!menschZieht || fertig || blinker.laeuft())
+    if (!menschAmZug() || istFertig() || blinker.laeuft())
         return;
     if (zuege.verwirfWiederholung()) {
         zeigeVerlauf();
         emit wiederholungVerworfen();
     }
-    Feld *feld = spielfeld.feld(zeile, spalte);
-    if (!feld || feld->istGesperrt())
+    const Gitter &gitter = brett.gitter();
+    if (!gitter.enthaelt(zeile, spalte) || brett.istGesperrt(gitter.platz(zeile, spalte)))
         return;
-    Seite *seite = feld->seite(richtung);
-    if (!seite->ziehe()) {
+    const int seite = gitter.seite(zeile, spalte, richtung);
+    if (!brett.istFrei(seite)) {
         blinker.starte(seite, true);
         return;
     }
-    merkeSeite(true, seite);
-    bool vollstaendig = false;
-    for (Feld *f : {feld, feld->nachbar(richtung)}) {
-        if (f && f->istGeschlossen()) {
-            f->zeichneBesitzer(true);
-            zuege.letzterZug()->felder.push_back(f);
-            vollstaendig = true;
-        }
-    }
-    if (!vollstaendig)
+    const std::vector<int> felder = brett.vervollstaendigt(seite, gitter.platz(zeile, spalte));
+    ziehe(true, seite);
+    for (const int platz : felder)
+        gibBesitzer(platz, true);
+    if (felder.empty())
         setzeMenschAmZug(false);
 }
 
-void Partie::zieheComputer(const Computerspieler::Wahl &wahl)
+void Partie::zieheComputer(int seite)
 {
-    if (menschZieht || fertig || blinker.laeuft())
+    if (menschAmZug() || istFertig() || blinker.laeuft())
         return;
-    Feld *gewaehlt = spielfeld.feld(wahl.feld->zeile(), wahl.feld->spalte());
-    // The boxes are marked when the blink ends; they count as completed by
-    // this side, the chosen box first.
-    for (Feld *feld : {gewaehlt, gewaehlt->nachbar(wahl.richtung)}) {
-        if (feld && feld->anzahlGeschlossen() == 3)
-            neueFelder.push_back(feld);
-    }
-    Seite *seite = gewaehlt->seite(wahl.richtung);
-    seite->ziehe();
-    merkeSeite(false, seite);
+    // The boxes are marked when the blink ends.
+    neueFelder = brett.vervollstaendigt(seite);
+    ziehe(false, seite);
     blinker.starte(seite, false);
 }
 
 void Partie::blinkVorbei()
 {
-    if (menschZieht)
+    if (menschAmZug())
         return;
     if (neueFelder.empty()) {
         setzeMenschAmZug(true);
         return;
     }
-    for (Feld *feld : neueFelder) {
-        feld->zeichneBesitzer(false);
-        zuege.letzterZug()->felder.push_back(feld);
-    }
+    const std::vector<int> felder = std::move(neueFelder);
     neueFelder.clear();
-    if (!fertig)
-        computerzug.starte();
+    for (const int platz : felder)
+        gibBesitzer(platz, false);
+    if (!istFertig())
+        computerzug.weiter();
 }
 
 // Undo waits while the computer is still playing, but not once it has ended
@@ -221,17 +196,17 @@ void Partie::blinkVorbei()
 // before it, and the human is to move.
 void Partie::rueckgaengig()
 {
-    if ((!menschZieht && !fertig) || !zuege.kannZurueck())
+    if ((!menschAmZug() && !istFertig()) || !zuege.kannZurueck())
         return;
     nimmZurueck(zuege.zurueck());
 }
 
 void Partie::zurueckVor(std::size_t eintrag)
 {
-    if ((!menschZieht && !fertig) || eintrag >= zuege.alle().size() || !zuege.alle()[eintrag].spieler)
+    if ((!menschAmZug() && !istFertig()) || eintrag >= zuege.alle().size() || !zuege.alle()[eintrag].spieler)
         return;
     // A turn taken back before is put back first, as redo would.
-    while (zuege.anzahlAufDemBrett() <= eintrag && menschZieht && zuege.kannVor())
+    while (zuege.anzahlAufDemBrett() <= eintrag && menschAmZug() && zuege.kannVor())
         wiederherstellen();
     if (eintrag < zuege.anzahlAufDemBrett())
         nimmZurueck(zuege.zurueckBis(eintrag));
@@ -243,10 +218,14 @@ void Partie::nimmZurueck(const std::vector<const Zug *> &genommen)
     // changes under it.
     blinker.beende();
     for (const Zug *zug : genommen) {
-        for (Seite *seite : zug->seiten)
-            seite->nimmZurueck();
-        for (Feld *feld : zug->felder)
-            feld->loescheBesitzer(zug->spieler);
+        for (const int seite : zug->seiten) {
+            brett.gibFrei(seite);
+            emit seiteGeaendert(seite);
+        }
+        for (const int platz : zug->felder) {
+            brett.setzeBesitzer(platz, Stellung::Besitzer::niemand);
+            emit feldGeaendert(platz);
+        }
     }
     setzeMenschAmZug(true);
     zeigeVerlauf();
@@ -256,20 +235,25 @@ bool Partie::kannAnalysieren() const
 {
     const auto &alle = zuege.alle();
     const auto ende = alle.begin() + static_cast<std::ptrdiff_t>(zuege.anzahlAufDemBrett());
-    return (menschZieht || fertig) && !blinker.laeuft()
+    return (menschAmZug() || istFertig()) && !blinker.laeuft()
         && std::any_of(alle.begin(), ende, [](const Zug &zug) { return zug.spieler; });
 }
 
 void Partie::wiederherstellen()
 {
-    if (!menschZieht || !zuege.kannVor())
+    if (!menschAmZug() || !zuege.kannVor())
         return;
     blinker.beende();
     for (const Zug *zug : zuege.vor()) {
-        for (Seite *seite : zug->seiten)
-            seite->ziehe();
-        for (Feld *feld : zug->felder)
-            feld->zeichneBesitzer(zug->spieler);
+        for (const int seite : zug->seiten) {
+            brett.ziehe(seite);
+            emit seiteGeaendert(seite);
+        }
+        for (const int platz : zug->felder) {
+            brett.setzeBesitzer(platz, zug->spieler ? Stellung::Besitzer::mensch : Stellung::Besitzer::computer);
+            emit feldGeaendert(platz);
+        }
     }
+    zeigeStatus();
     zeigeVerlauf();
 }

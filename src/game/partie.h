@@ -6,8 +6,7 @@
 
 #include "blinker.h"
 #include "computerzug.h"
-#include "field/besitzmelder.h"
-#include "field/spielfeld.h"
+#include "model/stellung.h"
 #include "verlauf.h"
 
 #include <QObject>
@@ -15,29 +14,36 @@
 
 #include <vector>
 
-class Feld;
-class Malflaeche;
-class Seite;
 class Spielstand;
 
-// One game: the grid, whose turn it is, the scores, the move history with
-// undo and redo, and the order of turns, the computer's included. It paints
-// nothing itself; its boxes and sides paint onto the picture it is given,
-// and it says by signals what changed.
-class Partie : public QObject, public Besitzmelder
+// One game: its position, the move history with undo and redo, and the
+// order of turns, the computer's included. It paints nothing; it says by
+// signals what changed, and whoever shows the board paints that part of it
+// from the position.
+class Partie : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit Partie(Malflaeche &flaeche, QObject *parent = nullptr);
+    explicit Partie(QObject *parent = nullptr);
     ~Partie() override;
 
     void neuesSpiel(int groesse, bool zufallsform);
     // The saved game on a new board of its size, at its level, and whoever
     // is to move in it moves.
     void lade(const Spielstand &stand);
+    // A position set up from outside, with an empty history; whoever is to
+    // move in it moves.
+    void stelleAuf(const Stellung &stellung);
     void setzeLevel(int level);
     void setzeMenschStartet(bool menschStartet) { this->menschStartet = menschStartet; }
+    // Fast play: the computer's sides of one turn follow one another without
+    // the delay, each with a short blink.
+    void setzeZuegig(bool zuegig)
+    {
+        computerzug.setzeZuegig(zuegig);
+        blinker.setzeZuegig(zuegig);
+    }
 
     // The human draws the side of the box in that row and column; a side
     // that cannot be drawn blinks red. Ignored unless the human is to move
@@ -52,32 +58,34 @@ public:
     // nobody is playing: a game can be reviewed.
     bool kannAnalysieren() const;
 
-    const Spielfeld &brett() const { return spielfeld; }
-    // The grid to change directly, past the turns and the history: for
-    // setting up a position.
-    Spielfeld &brett() { return spielfeld; }
+    const Stellung &stellung() const { return brett; }
     const Verlauf &verlauf() const { return zuege; }
     // The board size index the game was started or opened with.
     int groesse() const { return brettGroesse; }
     int level() const { return computerzug.level(); }
-    bool menschAmZug() const { return menschZieht; }
-    bool istFertig() const { return fertig; }
+    bool menschAmZug() const { return brett.menschAmZug(); }
+    bool istFertig() const { return brett.istFertig(); }
     bool computerDenkt() const { return computerzug.laeuft(); }
     bool blinkt() const { return blinker.laeuft(); }
-    int punkteMensch() const { return mensch; }
-    int punkteComputer() const { return computer; }
-    int offeneFelder() const { return anzahlFelder - mensch - computer; }
+    int punkteMensch() const { return brett.punkteMensch(); }
+    int punkteComputer() const { return brett.punkteComputer(); }
+    int offeneFelder() const { return brett.offeneFelder(); }
     QString statuszeile() const;
 
     // The status line: both scores as written, then ", fertig" when the game
     // is over or ", du bist dran" when the human is to move.
     static QString statuszeile(const QString &mensch, const QString &computer, bool spielVorbei, bool menschZieht);
 
-    void besitzerGeaendert(bool mensch, bool dazu) override;
-
 signals:
     // A new board, empty or opened.
     void neuesBrett();
+    // A side was drawn or freed again.
+    void seiteGeaendert(int seite);
+    // A box got or lost its owner.
+    void feldGeaendert(int platz);
+    // A blinking side shows in a colour, or as the position has it
+    // (Blinker::keineFarbe).
+    void hervorheben(int seite, int farbe);
     void statusGeaendert(const QString &text);
     void zugGewechselt(bool menschAmZug);
     void seiteGezogen(bool mensch);
@@ -89,30 +97,28 @@ signals:
     void wiederholungVerworfen();
 
 private:
-    void baueBrett(int groesse, bool zufallsform);
+    void beginne(const Stellung &stellung);
     void setzeMenschAmZug(bool amZug);
     void zeigeStatus();
     void zeigeVerlauf();
-    void merkeSeite(bool mensch, Seite *seite);
-    void zieheComputer(const Computerspieler::Wahl &wahl);
+    void ziehe(bool mensch, int seite);
+    void merkeSeite(bool mensch, int seite);
+    void gibBesitzer(int platz, bool mensch);
+    void zieheComputer(int seite);
     void blinkVorbei();
     void nimmZurueck(const std::vector<const Zug *> &genommen);
 
-    Malflaeche &flaeche;
-    Spielfeld spielfeld;
+    // The one position of the game; everything else reads it.
+    Stellung brett;
     Verlauf zuege;
     Computerzug computerzug;
     Blinker blinker;
     bool menschStartet = true;
-    bool menschZieht = true;
-    bool fertig = false;
+    bool warFertig = false;
     int brettGroesse = 0;
-    int anzahlFelder = 0;
-    int mensch = 0;
-    int computer = 0;
     // The boxes the computer's side completed; they get its symbol when the
     // side's blink is over.
-    std::vector<Feld *> neueFelder;
+    std::vector<int> neueFelder;
 };
 
 #endif

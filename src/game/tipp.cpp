@@ -3,13 +3,8 @@
 
 #include "tipp.h"
 
-#include "computer/brettkopie.h"
-#include "field/feld.h"
-#include "field/malflaeche.h"
-#include "field/seite.h"
+#include "blinker.h"
 #include "partie.h"
-
-#include <QPainter>
 
 namespace {
 // Three green steps and three back, about a second in all.
@@ -17,8 +12,8 @@ constexpr int schrittDauer = 170;
 constexpr int schritte = 6;
 }
 
-Tipp::Tipp(const Partie &partie, Malflaeche &flaeche, QObject *parent)
-    : QObject(parent), partie(partie), flaeche(flaeche), denker(this), timer(this)
+Tipp::Tipp(const Partie &partie, QObject *parent)
+    : QObject(parent), partie(partie), denker(this), timer(this)
 {
     timer.setSingleShot(true);
     timer.setInterval(schrittDauer);
@@ -48,7 +43,7 @@ void Tipp::frage()
         return;
     laeuft = true;
     zeigeVerfuegbar();
-    denker.denke(Brettkopie::kopiere(partie.brett()));
+    denker.denke(Lage(partie.stellung()));
 }
 
 void Tipp::zeige(int seite)
@@ -61,18 +56,12 @@ void Tipp::zeige(int seite)
 
 void Tipp::antwort(const Meister::Rat &rat)
 {
-    const Computerspieler::Wahl wahl = Brettkopie::wahl(partie.brett(), rat.seite);
-    if (!wahl.feld) {
+    const Stellung &stellung = partie.stellung();
+    if (rat.seite < 0 || rat.seite >= stellung.gitter().seitenAnzahl() || !stellung.istFrei(rat.seite)) {
         beende();
         return;
     }
-    seite = wahl.feld->seite(wahl.richtung);
-    // Near the frame a line's pixels reach past the picture's edge; only
-    // those inside it can be kept and put back at the same place.
-    bereich = seite->bereich().intersected(QRect(QPoint(0, 0), flaeche.groesse()));
-    const qreal dichte = flaeche.stand().devicePixelRatio();
-    unterlage = flaeche.stand().copy(QRect(bereich.topLeft() * dichte, bereich.size() * dichte));
-    unterlage.setDevicePixelRatio(dichte);
+    seite = rat.seite;
     schritt = 0;
     blinkSchritt();
     if (rat.exakt) {
@@ -84,38 +73,23 @@ void Tipp::antwort(const Meister::Rat &rat)
 
 void Tipp::blinkSchritt()
 {
-    if (schritt % 2 == 0)
-        seite->zeichne(Qt::green, 2);
-    else
-        zeigeUnterlage();
+    emit hervorheben(seite, schritt % 2 == 0 ? Qt::green : Blinker::keineFarbe);
     if (++schritt < schritte) {
         timer.start();
         return;
     }
-    seite = nullptr;
+    seite = -1;
     laeuft = false;
     zeigeVerfuegbar();
-}
-
-// The side is shown as it was by putting back the pixels beneath it, which
-// also restores the dots and the lines that meet it, whatever their order.
-void Tipp::zeigeUnterlage()
-{
-    {
-        QPainter maler(flaeche.bild());
-        maler.setCompositionMode(QPainter::CompositionMode_Source);
-        maler.drawPixmap(bereich.topLeft(), unterlage);
-    }
-    flaeche.zeige();
 }
 
 void Tipp::beende()
 {
     denker.verwirf();
     timer.stop();
-    if (seite && schritt % 2 == 1)
-        zeigeUnterlage();
-    seite = nullptr;
+    if (seite >= 0 && schritt % 2 == 1)
+        emit hervorheben(seite, Blinker::keineFarbe);
+    seite = -1;
     if (meldungGezeigt)
         emit meldung(QString());
     meldungGezeigt = false;

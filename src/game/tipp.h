@@ -7,25 +7,25 @@
 #include "computer/denker.h"
 
 #include <QObject>
-#include <QPixmap>
-#include <QRect>
 #include <QString>
 #include <QTimer>
 
-class Malflaeche;
 class Partie;
-class Seite;
 
 // A hint: the side the Meister would draw for the human blinks green three
 // times, and where the Meister knows the exact outcome a message says how
-// many of the open boxes the human still gets. The blink runs over a copy of
-// the pixels beneath the side, which are put back after each green step.
+// many of the open boxes the human still gets. It only says what to show;
+// the board paints the side green over the picture and paints it again from
+// the position after each green step.
 class Tipp : public QObject
 {
     Q_OBJECT
 
 public:
-    Tipp(const Partie &partie, Malflaeche &flaeche, QObject *parent = nullptr);
+    // The hint's line is drawn this wide, whatever the side's own width.
+    static constexpr int breite = 2;
+
+    explicit Tipp(const Partie &partie, QObject *parent = nullptr);
 
     void frage();
     // Blinks a side already known, numbered as the engine numbers it,
@@ -43,24 +43,23 @@ public:
 
 signals:
     void verfuegbarGeaendert(bool verfuegbar);
+    // The side shows green (a Qt::GlobalColor), or as the position has it
+    // (Blinker::keineFarbe).
+    void hervorheben(int seite, int farbe);
     // The message to show for a while; an empty one ends it early.
     void meldung(const QString &text);
 
 private:
     void antwort(const Meister::Rat &rat);
     void blinkSchritt();
-    void zeigeUnterlage();
     void zeigeVerfuegbar();
 
     const Partie &partie;
-    Malflaeche &flaeche;
     Denker denker;
     QTimer timer;
     bool laeuft = false;
-    Seite *seite = nullptr;
+    int seite = -1;
     int schritt = 0;
-    QRect bereich;
-    QPixmap unterlage;
     bool meldungGezeigt = false;
 };
 

@@ -6,17 +6,13 @@
 
 #include <vector>
 
-class Feld;
-class Seite;
-
-// One turn of the move history: every side one player took in a row, and the
-// boxes those sides completed. The pointers own nothing; they point into the
-// current grid.
+// One turn of the move history: every side one player drew in a row, and the
+// boxes those sides completed, by their numbers on the board.
 struct Zug
 {
     bool spieler = true;
-    std::vector<Seite *> seiten;
-    std::vector<Feld *> felder;
+    std::vector<int> seiten;
+    std::vector<int> felder;
 };
 
 #endif

@@ -3,42 +3,45 @@
 
 #include "feldzustand.h"
 
-#include "field/feld.h"
-#include "field/richtung.h"
-#include "field/seite.h"
+#include "model/richtung.h"
+#include "model/stellung.h"
 #include "zustandscode.h"
 
 namespace Feldzustand {
 
-char code(const Feld &feld)
+char code(const Stellung &stellung, int platz)
 {
+    const Gitter &gitter = stellung.gitter();
     int code = 0;
     for (int richtung = 0; richtung < Richtung::anzahl; ++richtung) {
-        if (feld.seite(richtung)->istGezogen())
+        if (stellung.art(gitter.seiteVon(platz, richtung)) == Stellung::Art::gezogen)
             code |= Zustandscode::gezogen(richtung);
     }
-    if (feld.istGeschlossen())
+    if (stellung.istGeschlossen(platz))
         code |= Zustandscode::geschlossen;
-    if (feld.istVomMenschen())
+    if (stellung.besitzer(platz) == Stellung::Besitzer::mensch)
         code |= Zustandscode::vomMenschen;
-    if (feld.istGesperrt())
+    if (stellung.istGesperrt(platz))
         code |= Zustandscode::gesperrt;
     return static_cast<char>(code);
 }
 
-void setze(Feld &feld, char code)
+void setze(Stellung &stellung, int platz, char code)
 {
     const int bits = static_cast<unsigned char>(code);
-    for (int richtung = 0; richtung < Richtung::anzahl; ++richtung) {
-        // A side already taken through the neighbour's code is closed, and
-        // ziehe() leaves it alone.
-        if (bits & Zustandscode::gezogen(richtung))
-            feld.seite(richtung)->ziehe();
+    if (bits & Zustandscode::gesperrt) {
+        stellung.sperre(platz);
+        return;
     }
-    if (bits & Zustandscode::gesperrt)
-        feld.sperre();
-    else if (bits & Zustandscode::geschlossen)
-        feld.zeichneBesitzer((bits & Zustandscode::vomMenschen) != 0);
+    for (int richtung = 0; richtung < Richtung::anzahl; ++richtung) {
+        // A side already drawn through the neighbour's code stays as it is.
+        if (bits & Zustandscode::gezogen(richtung))
+            stellung.ziehe(stellung.gitter().seiteVon(platz, richtung));
+    }
+    if (bits & Zustandscode::geschlossen) {
+        const bool mensch = (bits & Zustandscode::vomMenschen) != 0;
+        stellung.setzeBesitzer(platz, mensch ? Stellung::Besitzer::mensch : Stellung::Besitzer::computer);
+    }
 }
 
 }

@@ -4,15 +4,17 @@
 #ifndef PUNKTFELD_FELDZUSTAND_H
 #define PUNKTFELD_FELDZUSTAND_H
 
-class Feld;
+class Stellung;
 
-// A box as a saved game holds it, one byte with the bits of zustandscode.h,
-// and a box restored from that byte.
+// A box's state code in a saved game: its drawn sides, whether it is
+// complete, whether the human owns it, whether it is a hole.
 namespace Feldzustand {
 
-char code(const Feld &feld);
-// Takes the sides the code names, then blocks the box or marks its owner.
-void setze(Feld &feld, char code);
+char code(const Stellung &stellung, int platz);
+// Puts what the code says into the position: its drawn sides and its owner,
+// or the hole. Holes are best set before the sides of other boxes, as a
+// hole's edge stays closed whatever a neighbour's code says.
+void setze(Stellung &stellung, int platz, char code);
 
 }
 

@@ -3,10 +3,9 @@
 
 #include "spielstand.h"
 
-#include "computer/meister.h"
-#include "field/feld.h"
-#include "field/spielfeld.h"
 #include "feldzustand.h"
+#include "model/stellung.h"
+#include "model/stufen.h"
 #include "zustandscode.h"
 
 #include <algorithm>
@@ -24,13 +23,13 @@ int bits(const QByteArray &codes, int index)
 }
 
 Spielstand::Spielstand(int groesse, int level, bool menschAmZug, QByteArray codes)
-    : brettGroesse(groesse), computerLevel(level), menschZieht(menschAmZug), codes(std::move(codes))
+    : brettGroesse(groesse), computerLevel(level), menschZieht(menschAmZug), zustaende(std::move(codes))
 {
 }
 
 int Spielstand::laenge(int groesse)
 {
-    return kopfLaenge + Spielfeld::spaltenFuer(groesse) * Spielfeld::zeilenFuer(groesse);
+    return kopfLaenge + Gitter::fuerGroesse(groesse).feldAnzahl();
 }
 
 std::optional<Spielstand> Spielstand::lies(const QByteArray &daten)
@@ -43,7 +42,7 @@ std::optional<Spielstand> Spielstand::lies(const QByteArray &daten)
         return std::nullopt;
     // The level byte is kept within the levels the menu offers, so that the
     // marked level and the level played agree.
-    const int level = std::clamp(static_cast<int>(static_cast<unsigned char>(daten.at(1))), 1, Meister::level);
+    const int level = std::clamp(static_cast<int>(static_cast<unsigned char>(daten.at(1))), Stufen::niedrigste, Stufen::hoechste);
     const bool menschAmZug = daten.at(2) != 0;
     QByteArray codes = daten.mid(kopfLaenge, laenge(groesse) - kopfLaenge);
     if (!istStimmig(groesse, codes))
@@ -53,8 +52,9 @@ std::optional<Spielstand> Spielstand::lies(const QByteArray &daten)
 
 bool Spielstand::istStimmig(int groesse, const QByteArray &codes)
 {
-    const int spalten = Spielfeld::spaltenFuer(groesse);
-    const int zeilen = Spielfeld::zeilenFuer(groesse);
+    const Gitter gitter = Gitter::fuerGroesse(groesse);
+    const int spalten = gitter.spalten();
+    const int zeilen = gitter.zeilen();
     auto gesperrt = [&](int r, int c) { return (bits(codes, r * spalten + c) & Zustandscode::gesperrt) != 0; };
     // A side is closed when it lies on the frame, when either of its boxes
     // records it as taken, or when either of its boxes is blocked.
@@ -84,14 +84,35 @@ bool Spielstand::istStimmig(int groesse, const QByteArray &codes)
     return true;
 }
 
-QByteArray Spielstand::schreibe(int groesse, int level, bool menschAmZug, const Spielfeld &spielfeld)
+QByteArray Spielstand::schreibe(int groesse, int level, const Stellung &stellung)
 {
     QByteArray daten;
-    daten.reserve(kopfLaenge + static_cast<int>(spielfeld.end() - spielfeld.begin()));
     daten.append(static_cast<char>(groesse));
     daten.append(static_cast<char>(level));
-    daten.append(static_cast<char>(menschAmZug ? 1 : 0));
-    for (const Feld *feld : spielfeld)
-        daten.append(Feldzustand::code(*feld));
+    daten.append(static_cast<char>(stellung.menschAmZug() ? 1 : 0));
+    return daten + codes(stellung);
+}
+
+QByteArray Spielstand::codes(const Stellung &stellung)
+{
+    QByteArray daten;
+    for (int platz = 0; platz < stellung.gitter().feldAnzahl(); ++platz)
+        daten.append(Feldzustand::code(stellung, platz));
     return daten;
+}
+
+Stellung Spielstand::stellung() const
+{
+    Stellung stellung(Gitter::fuerGroesse(brettGroesse));
+    // The holes first: their edges stay closed whatever a neighbour's code
+    // says.
+    for (const bool loecher : {true, false}) {
+        for (int platz = 0; platz < zustaende.size(); ++platz) {
+            const char code = zustaende.at(platz);
+            if (((bits(zustaende, platz) & Zustandscode::gesperrt) != 0) == loecher)
+                Feldzustand::setze(stellung, platz, code);
+        }
+    }
+    stellung.setzeMenschAmZug(menschZieht);
+    return stellung;
 }

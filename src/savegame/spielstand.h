@@ -8,7 +8,7 @@
 
 #include <optional>
 
-class Spielfeld;
+class Stellung;
 
 // A saved game: one byte each for the board size, the computer's level and
 // whose turn it is, then one state code per box, row by row. There is no
@@ -18,7 +18,10 @@ class Spielstand
 {
 public:
     static std::optional<Spielstand> lies(const QByteArray &daten);
-    static QByteArray schreibe(int groesse, int level, bool menschAmZug, const Spielfeld &spielfeld);
+    // Whose turn it is comes from the position.
+    static QByteArray schreibe(int groesse, int level, const Stellung &stellung);
+    // The boxes' state codes of a position, row by row.
+    static QByteArray codes(const Stellung &stellung);
 
     // The number of bytes a saved game of that board size holds.
     static int laenge(int groesse);
@@ -27,7 +30,9 @@ public:
     int level() const { return computerLevel; }
     bool menschAmZug() const { return menschZieht; }
     // One state code per box, row by row from the top, left to right.
-    const QByteArray &felder() const { return codes; }
+    const QByteArray &felder() const { return zustaende; }
+    // The position the codes describe, with whoever is to move in it.
+    Stellung stellung() const;
 
 private:
     Spielstand(int groesse, int level, bool menschAmZug, QByteArray codes);
@@ -36,7 +41,7 @@ private:
     int brettGroesse;
     int computerLevel;
     bool menschZieht;
-    QByteArray codes;
+    QByteArray zustaende;
 };
 
 #endif

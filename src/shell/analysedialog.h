@@ -11,7 +11,8 @@
 class QTableWidget;
 
 // The review of the player's game: one row per turn of the human's with what
-// it cost, a summary, and a chart of who was ahead after every turn.
+// it cost and who is on course for control, a summary, and a chart of who
+// was ahead after every turn with a band of who had control under it.
 // Choosing a row asks to go back to the position before that turn.
 class AnalyseDialog : public QDialog
 {
@@ -20,9 +21,13 @@ class AnalyseDialog : public QDialog
 public:
     AnalyseDialog(const Analyse::Ergebnis &ergebnis, QWidget *parent = nullptr);
 
-    // "3 Fehler, zusammen 7 Kästchen", or "Kein Fehler": the turns that lost
-    // boxes for certain.
+    // "3 Fehler: 7 Kästchen verschenkt", or "Kein Fehler": the turns that
+    // lost boxes for certain; and, where some turns are not valued for
+    // certain, that they are not counted.
     static QString zusammenfassung(const std::vector<Analyse::Zugbewertung> &zuege);
+    // Opens beside `fenster` where the screen has room, else moves `fenster`
+    // aside to make room: never over the board.
+    void zeigeNeben(QWidget &fenster);
 
 signals:
     void zugGewaehlt(std::size_t eintrag, int besteSeite);

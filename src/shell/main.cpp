@@ -18,6 +18,8 @@ int main(int argc, char *argv[])
 #endif
     QApplication app(argc, argv);
     app.setApplicationVersion(QStringLiteral(PUNKTFELD_VERSION));
+    // Where the one kept choice, fast play, lives: ~/.config/Punktfeld/.
+    app.setOrganizationName(QStringLiteral("Punktfeld"));
     ladeUebersetzungen(app, waehleSprache(QLocale::system().uiLanguages()));
     MainWindow fenster;
     fenster.show();

@@ -4,6 +4,11 @@
 #include "mainwindow.h"
 
 #include "analysedialog.h"
+#include "desktoptasten.h"
+#include "endmeldung.h"
+#include "hilfe.h"
+#include "statusbreite.h"
+#include "zuegigspielen.h"
 #include "game/analyse.h"
 #include "game/spiellabel.h"
 #include "savegame/spieldatei.h"
@@ -30,6 +35,7 @@ MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent), ui(new Ui::MainWindow)
 {
     ui->setupUi(this);
+    ergaenzeDesktoptasten(*ui, this);
     tippMeldungTimer.setSingleShot(true);
     tippMeldungTimer.setInterval(tippMeldungDauer);
     connect(&tippMeldungTimer, &QTimer::timeout, this, [this] { statusLabel.setText(statusText); });
@@ -40,8 +46,16 @@ MainWindow::MainWindow(QWidget *parent)
     verbindeSpiel();
     verbindeAnalyse();
     spielLabel->neuesSpiel(groesse, true);
+    // Beside the status line, which the first game has put in the bar.
+    endmeldung = new Endmeldung(spielLabel->partie(), ui->statusBar);
+    ui->statusBar->addWidget(endmeldung, 0);
+    new Hilfe(ui->actionSpielregeln, ui->actionUeber, spielLabel, this);
+    verbindeZuegigSpielen(ui->actionZuegig, spielLabel->partie());
     passeFenstergroesseAn();
     setCentralWidget(spielLabel);
+    // The board has the keyboard from the start, so that a game can be
+    // played without the mouse.
+    spielLabel->setFocus();
     fettFont.setWeight(QFont::Bold);
 }
 
@@ -93,7 +107,7 @@ void MainWindow::verbindeAnalyse()
         analyseDialog = new AnalyseDialog(ergebnis, this);
         analyseDialog->setAttribute(Qt::WA_DeleteOnClose);
         connect(analyseDialog, &AnalyseDialog::zugGewaehlt, spielLabel, &SpielLabel::zurueckVor);
-        analyseDialog->show();
+        analyseDialog->zeigeNeben(*this);
         zeigeAnalyseAktiv();
     });
 }
@@ -170,38 +184,30 @@ void MainWindow::setzeTippAktiv(bool aktiv)
 
 void MainWindow::passeFenstergroesseAn()
 {
-    // The bars get exactly their own heights, so that the board widget is
-    // exactly as high as the picture and presses land where they are aimed.
-    // The window is as wide as the picture, or wider where the longest
-    // status line the board allows needs it; the picture stays at the left.
-    // A hint's message is a little shorter than that line, so it fits too.
-    const int breite = std::max(spielLabel->breite(), breitesteStatuszeile());
+    // The bars get exactly their own heights, so that the board widget opens
+    // exactly as high as the picture at its natural size. The window is as
+    // wide as the picture, or wider where the longest status line the board
+    // allows needs it. A hint's message is a little shorter than that line,
+    // so it fits too. The player may make the window larger or smaller; the
+    // board is painted for the size it gets.
+    const QSize bild = spielLabel->grundgroesse();
+    const int breite = std::max(bild.width(), breitesteStatuszeile());
     const int menueHoehe = ui->menuBar->heightForWidth(breite);
     const int balken = (menueHoehe > 0 ? menueHoehe : ui->menuBar->sizeHint().height())
         + ui->statusBar->sizeHint().height();
-    setFixedSize(breite, spielLabel->hoehe() + balken);
+    if (isMaximized() || isFullScreen())
+        return;
+    // The smallest window the new board allows, before the window is made
+    // smaller than the last board's smallest.
+    layout()->invalidate();
+    layout()->activate();
+    resize(breite, bild.height() + balken);
 }
 
 int MainWindow::breitesteStatuszeile()
 {
-    // Both scores with as many digits as the board has boxes, each digit in
-    // turn, since a font need not give all digits one width.
-    const int stellen = QString::number(spielLabel->brett().end() - spielLabel->brett().begin()).size();
-    const QString text = statusLabel.text();
-    // A hint's message, shown in the line's place, is a little shorter than
-    // the line with as many digits, so it fits as well.
-    int breite = 0;
-    for (char ziffer = '0'; ziffer <= '9'; ++ziffer) {
-        const QString zahl(stellen, QLatin1Char(ziffer));
-        statusLabel.setText(Partie::statuszeile(zahl, zahl, false, true));
-        breite = std::max(breite, statusLabel.sizeHint().width());
-    }
-    statusLabel.setText(text);
-    // The status bar's margins come on top. Its layouts keep the hints of
-    // the text they last laid out until they are invalidated.
-    for (QLayout *layout : ui->statusBar->findChildren<QLayout *>())
-        layout->invalidate();
-    return breite + ui->statusBar->sizeHint().width() - statusLabel.sizeHint().width();
+    const int stellen = QString::number(spielLabel->stellung().gitter().feldAnzahl()).size();
+    return Statusbreite::breitesteZeile(*ui->statusBar, statusLabel, *endmeldung, stellen);
 }
 
 void MainWindow::setzeGroesse(int groesse, bool zufallsform, bool erzwingen)
@@ -228,14 +234,10 @@ void MainWindow::setzeLevel(int level)
 
 void MainWindow::markiereLevel(int level)
 {
-    QAction *gewaehlt = level == 6 ? ui->actionLevel6
-        : level == 5              ? ui->actionLevel5
-        : level == 4              ? ui->actionLevel4
-        : level == 3              ? ui->actionLevel3
-        : level == 2              ? ui->actionLevel2
-                                  : ui->actionLevel1;
-    markiere({ui->actionLevel6, ui->actionLevel5, ui->actionLevel4, ui->actionLevel3, ui->actionLevel2, ui->actionLevel1},
-             gewaehlt);
+    // Levels outside 2 to 6 mark level 1.
+    const std::initializer_list<QAction *> stufen{ui->actionLevel1, ui->actionLevel2, ui->actionLevel3,
+                                                  ui->actionLevel4, ui->actionLevel5, ui->actionLevel6};
+    markiere(stufen, stufen.begin()[level >= 2 && level <= 6 ? level - 1 : 0]);
 }
 
 void MainWindow::markiere(std::initializer_list<QAction *> gruppe, const QAction *gewaehlt)
@@ -306,7 +308,7 @@ void MainWindow::on_actionWiederherstellen_triggered()
 
 void MainWindow::on_actionTipp_triggered()
 {
-    spielLabel->tipp();
+    spielLabel->frageTipp();
 }
 
 void MainWindow::on_actionSpiel_oeffnen_triggered()
@@ -343,7 +345,7 @@ void MainWindow::speichern(bool speichernUnter)
 bool MainWindow::schreibeDatei(const QString &name) const
 {
     const Partie &partie = spielLabel->partie();
-    return Spieldatei::schreibe(name, Spielstand::schreibe(partie.groesse(), partie.level(), partie.menschAmZug(), partie.brett()));
+    return Spieldatei::schreibe(name, Spielstand::schreibe(partie.groesse(), partie.level(), partie.stellung()));
 }
 
 void MainWindow::oeffnen()

@@ -17,6 +17,7 @@ class MainWindow;
 
 class Analyse;
 class AnalyseDialog;
+class Endmeldung;
 class QAction;
 class QProgressDialog;
 class SpielLabel;
@@ -88,6 +89,7 @@ private:
     Ui::MainWindow *ui;
     SpielLabel *spielLabel = nullptr;
     QLabel statusLabel;
+    Endmeldung *endmeldung = nullptr;
     QString statusText;
     QTimer tippMeldungTimer;
     QFont normalFont;

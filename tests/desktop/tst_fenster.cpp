@@ -9,6 +9,9 @@
 // (xvfb-run) and looks at it the way a player does: through screenshots,
 // mouse clicks and key presses. With PUNKTFELD_DPI=192 the screen is scaled
 // 2x, and everything is twice as many pixels.
+// How long the program may take to show its window.
+constexpr int fensterFrist = 40000;
+
 class TestFenster : public QObject
 {
     Q_OBJECT
@@ -43,8 +46,10 @@ private slots:
         spiel.setProcessEnvironment(umgebung);
         spiel.start(qEnvironmentVariable("PUNKTFELD_PROGRAMM"), QStringList());
         QVERIFY2(spiel.waitForStarted(), qPrintable(spiel.program()));
+        // A busy machine may take a while to start the program and map its
+        // window.
         QTRY_VERIFY_WITH_TIMEOUT(!(fenster = fuehreAus("xdotool", {"search", "--onlyvisible", "--name", "^Punktfeld$"})
-                                             .split('\n').value(0)).isEmpty(), 10000);
+                                             .split('\n').value(0)).isEmpty(), fensterFrist);
     }
 
     void cleanupTestCase() { spiel.kill(); spiel.waitForFinished(); }

@@ -3,12 +3,11 @@
 
 #include "invarianten.h"
 
-#include "field/feld.h"
 #include "game/spiellabel.h"
 #include "savegame/spieldatei.h"
 #include "shell/mainwindow.h"
 #include "spieltreiber.h"
-#include "stellung.h"
+#include "ansicht.h"
 
 #include <QRegularExpression>
 
@@ -16,8 +15,8 @@ namespace Invarianten {
 
 QString pruefe(const MainWindow &fenster)
 {
-    const SpielLabel &spiel = Stellung::spiel(fenster);
-    QString zeile = Stellung::status(fenster);
+    const SpielLabel &spiel = Ansicht::spiel(fenster);
+    QString zeile = Ansicht::status(fenster);
     // A hint's message stands in the status line's place for a while: of
     // the boxes still open, the human gets at most all.
     const QRegularExpressionMatch tipp = QRegularExpression("^Tipp: noch (\\d+) von (\\d+) Kästchen für dich$").match(zeile);
@@ -31,11 +30,12 @@ QString pruefe(const MainWindow &fenster)
     if (!teile.hasMatch())
         return "status line " + zeile;
     const int mensch = teile.captured(1).toInt(), computer = teile.captured(2).toInt();
+    const ::Stellung &brett = spiel.stellung();
     int imSpiel = 0, geschlossen = 0, vomMenschen = 0;
-    for (const Feld *f : spiel.brett()) {
-        imSpiel += !f->istGesperrt();
-        geschlossen += !f->istGesperrt() && f->istGeschlossen();
-        vomMenschen += f->istVomMenschen();
+    for (int platz = 0; platz < brett.gitter().feldAnzahl(); ++platz) {
+        imSpiel += !brett.istGesperrt(platz);
+        geschlossen += !brett.istGesperrt(platz) && brett.istGeschlossen(platz);
+        vomMenschen += brett.besitzer(platz) == ::Stellung::Besitzer::mensch;
     }
     // Boxes the computer has just completed are marked when its blink ends.
     const bool menschZieht = teile.captured(3) == ", du bist dran";
@@ -50,12 +50,12 @@ QString pruefeBild(const MainWindow &fenster, MainWindow &nachbau, const QString
 {
     // A blinking side, or boxes the computer has completed but not yet
     // marked, show only while a timer runs.
-    const SpielLabel &spiel = Stellung::spiel(fenster);
+    const SpielLabel &spiel = Ansicht::spiel(fenster);
     if (Spieltreiber::laeuft(spiel))
         return {};
     if (!fenster.schreibeDatei(datei) || !nachbau.ladeDatei(datei))
         return "the game cannot be saved and opened again";
-    return Stellung::bild(spiel) == Stellung::bild(Stellung::spiel(nachbau)) ? QString() : "the picture differs from the saved game's";
+    return Ansicht::bild(spiel) == Ansicht::bild(Ansicht::spiel(nachbau)) ? QString() : QString("the picture differs from the saved game's %1x%2 %3x%4").arg(spiel.width()).arg(spiel.height()).arg(Ansicht::bild(spiel).width()).arg(Ansicht::bild(Ansicht::spiel(nachbau)).width());
 }
 
 QString pruefeDatei(MainWindow &fenster, const QString &name)
@@ -67,18 +67,18 @@ QString pruefeDatei(MainWindow &fenster, const QString &name)
         return "the reader and the game disagree about the file";
     if (!angenommen)
         return abbild(fenster) == vorher ? QString() : "a refused file changed the game";
-    if (Stellung::zustand(Stellung::spiel(fenster)).size() != stand->felder().size())
+    if (Ansicht::zustand(Ansicht::spiel(fenster)).size() != stand->felder().size())
         return "the board differs in size from the file";
-    if (Stellung::aktiv(fenster, "actionRueckgaengig") || Stellung::aktiv(fenster, "actionWiederherstellen"))
+    if (Ansicht::aktiv(fenster, "actionRueckgaengig") || Ansicht::aktiv(fenster, "actionWiederherstellen"))
         return "an opened game has a history";
     return pruefe(fenster);
 }
 
 QVariantList abbild(const MainWindow &fenster)
 {
-    const SpielLabel &spiel = Stellung::spiel(fenster);
-    return {Stellung::zustand(spiel), Stellung::bild(spiel), Stellung::status(fenster), Stellung::fett(fenster),
-            Stellung::aktiv(fenster, "actionRueckgaengig"), Stellung::aktiv(fenster, "actionWiederherstellen")};
+    const SpielLabel &spiel = Ansicht::spiel(fenster);
+    return {Ansicht::zustand(spiel), Ansicht::bild(spiel), Ansicht::status(fenster), Ansicht::fett(fenster),
+            Ansicht::aktiv(fenster, "actionRueckgaengig"), Ansicht::aktiv(fenster, "actionWiederherstellen")};
 }
 
 }

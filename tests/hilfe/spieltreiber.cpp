@@ -4,9 +4,8 @@
 #include "spieltreiber.h"
 
 #include "computer/denker.h"
-#include "field/feld.h"
 #include "game/spiellabel.h"
-#include "stellung.h"
+#include "ansicht.h"
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -55,18 +54,16 @@ void computerRunde(SpielLabel &label)
     }
 }
 
-QPoint druckpunkt(const Wahl &wahl)
+QPoint druckpunkt(const SpielLabel &label, int seite)
 {
-    return Stellung::druckpunkt(wahl.feld->zeile(), wahl.feld->spalte(), wahl.richtung);
+    return label.ausBild(Ansicht::druckpunkt(label.stellung().gitter(), seite));
 }
 
-void spiele(SpielLabel &label, const std::function<Wahl()> &waehle, int zuege)
+void spiele(SpielLabel &label, const std::function<int()> &waehle, int zuege)
 {
-    const auto offen = [&label] {
-        return std::any_of(label.brett().begin(), label.brett().end(), [](const Feld *f) { return !f->istGeschlossen(); });
-    };
+    const auto offen = [&label] { return label.stellung().freieSeiten() > 0; };
     for (computerRunde(label); zuege-- > 0 && offen(); computerRunde(label))
-        Stellung::druecke(label, druckpunkt(waehle()));
+        Ansicht::druecke(label, druckpunkt(label, waehle()));
 }
 
 }

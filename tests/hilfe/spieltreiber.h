@@ -4,8 +4,6 @@
 #ifndef PUNKTFELD_TEST_SPIELTREIBER_H
 #define PUNKTFELD_TEST_SPIELTREIBER_H
 
-#include "computer/computerspieler.h"
-
 #include <QPoint>
 
 #include <functional>
@@ -17,8 +15,6 @@ class SpielLabel;
 // human presses the sides a chooser names.
 namespace Spieltreiber {
 
-using Wahl = Computerspieler::Wahl;
-
 // Whether a blink step or the computer's move is due, or the Meister thinks.
 bool laeuft(const SpielLabel &label);
 // Runs what the board's timers have due, if anything; else waits for the
@@ -27,9 +23,9 @@ bool schritt(SpielLabel &label);
 // Steps until nothing is due: the computer's turn and every blink are over.
 void computerRunde(SpielLabel &label);
 // A press position that picks the side.
-QPoint druckpunkt(const Wahl &wahl);
+QPoint druckpunkt(const SpielLabel &label, int seite);
 // Plays until no side is free, at most `zuege` presses of the human.
-void spiele(SpielLabel &label, const std::function<Wahl()> &waehle, int zuege = 100000);
+void spiele(SpielLabel &label, const std::function<int()> &waehle, int zuege = 100000);
 
 }
 

@@ -1,13 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Punktfeld developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "stellung.h"
+#include "ansicht.h"
 
-#include "field/feld.h"
 #include "field/geometrie.h"
-#include "field/seite.h"
 #include "game/spiellabel.h"
-#include "savegame/feldzustand.h"
+#include "model/richtung.h"
+#include "savegame/spielstand.h"
 #include "shell/mainwindow.h"
 
 #include <QAction>
@@ -16,7 +15,7 @@
 #include <QPixmap>
 #include <QStatusBar>
 
-namespace Stellung {
+namespace Ansicht {
 
 namespace {
 
@@ -74,51 +73,55 @@ int groesse(const MainWindow &fenster)
 
 void setze(SpielLabel &label, const QString &zeichnung)
 {
-    setze(label.brett(), zeichnung);
-    label.zeigeBild();
+    ::Stellung neu = stellung(label.stellung().gitter(), zeichnung);
+    neu.setzeMenschAmZug(label.partie().menschAmZug());
+    label.partie().stelleAuf(neu);
 }
 
-void setze(Spielfeld &brett, const QString &zeichnung)
+::Stellung stellung(const Gitter &gitter, const QString &zeichnung)
 {
     QStringList zeilen = zeichnung.split('\n');
     while (!zeilen.isEmpty() && zeilen.first().trimmed().isEmpty())
         zeilen.removeFirst();
-    // Holes first, as in a game, so that sides taken beside them paint over
-    // their gray where they meet.
-    for (bool loecher : {true, false}) {
-        for (int r = 0; r < brett.zeilenAnzahl(); ++r) {
-            for (int c = 0; c < brett.spaltenAnzahl(); ++c) {
-                Feld *f = brett.feld(r, c);
-                const QChar inhalt = zeichen(zeilen, 2 * r + 1, 3 * c + 1);
-                if (loecher && inhalt == '#')
-                    f->sperre();
-                if (loecher)
-                    continue;
-                const QChar seiten[4] = {zeichen(zeilen, 2 * r, 3 * c + 1), zeichen(zeilen, 2 * r + 1, 3 * c + 3),
-                                         zeichen(zeilen, 2 * r + 2, 3 * c + 1), zeichen(zeilen, 2 * r + 1, 3 * c)};
-                for (int richtung = 0; richtung < 4; ++richtung) {
-                    if (seiten[richtung] == '-' || seiten[richtung] == '|')
-                        f->seite(richtung)->ziehe();
-                }
-                if (inhalt == 'H' || inhalt == 'C')
-                    f->zeichneBesitzer(inhalt == 'H');
-            }
+    ::Stellung ergebnis(gitter);
+    for (int r = 0; r < gitter.zeilen(); ++r) {
+        for (int c = 0; c < gitter.spalten(); ++c) {
+            if (zeichen(zeilen, 2 * r + 1, 3 * c + 1) == '#')
+                ergebnis.sperre(gitter.platz(r, c));
         }
     }
+    for (int r = 0; r < gitter.zeilen(); ++r) {
+        for (int c = 0; c < gitter.spalten(); ++c) {
+            const QChar seiten[Richtung::anzahl] = {zeichen(zeilen, 2 * r, 3 * c + 1), zeichen(zeilen, 2 * r + 1, 3 * c + 3),
+                                                    zeichen(zeilen, 2 * r + 2, 3 * c + 1), zeichen(zeilen, 2 * r + 1, 3 * c)};
+            for (int richtung = 0; richtung < Richtung::anzahl; ++richtung) {
+                if (seiten[richtung] == '-' || seiten[richtung] == '|')
+                    ergebnis.ziehe(gitter.seite(r, c, richtung));
+            }
+            const QChar inhalt = zeichen(zeilen, 2 * r + 1, 3 * c + 1);
+            if (inhalt == 'H' || inhalt == 'C')
+                ergebnis.setzeBesitzer(gitter.platz(r, c), inhalt == 'H' ? ::Stellung::Besitzer::mensch : ::Stellung::Besitzer::computer);
+        }
+    }
+    return ergebnis;
 }
 
 QByteArray zustand(const SpielLabel &label)
 {
-    QByteArray codes;
-    for (const Feld *f : label.brett())
-        codes += Feldzustand::code(*f);
-    return codes;
+    return Spielstand::codes(label.stellung());
 }
 
 QPoint druckpunkt(int zeile, int spalte, int richtung)
 {
     static const QPoint abstand[4] = {{20, 6}, {34, 20}, {20, 34}, {6, 20}};
     return Geometrie::ecke(zeile, spalte) + abstand[richtung & 3];
+}
+
+QPoint druckpunkt(const Gitter &gitter, int seite)
+{
+    const auto [erstes, zweites] = gitter.felderAn(seite);
+    const int platz = erstes >= 0 ? erstes : zweites;
+    return druckpunkt(gitter.zeileVon(platz), gitter.spalteVon(platz), gitter.richtungIn(seite, platz));
 }
 
 void druecke(SpielLabel &label, QPoint punkt, Qt::MouseButton taste)

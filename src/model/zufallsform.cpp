@@ -3,15 +3,14 @@
 
 #include "zufallsform.h"
 
-#include "feld.h"
-#include "spielfeld.h"
+#include "stellung.h"
 
 #include <cstdlib>
 
-int Zufallsform::schneideMittel(Spielfeld &spielfeld)
+int Zufallsform::schneideMittel(Stellung &stellung)
 {
-    const int zeilen = spielfeld.zeilenAnzahl();
-    const int spalten = spielfeld.spaltenAnzahl();
+    const int zeilen = stellung.gitter().zeilen();
+    const int spalten = stellung.gitter().spalten();
     // Row r and column s divide the board into four quarters that share
     // them; each quarter gets one hole.
     const int r = std::rand() % (zeilen - 6) + 3;
@@ -25,15 +24,15 @@ int Zufallsform::schneideMittel(Spielfeld &spielfeld)
     int gesperrt = 0;
     for (const auto &b : bereiche) {
         const int modus = std::rand() % 4;
-        gesperrt += schneideRechtecke(spielfeld, modus, b[0], b[1], b[2], b[3]);
+        gesperrt += schneideRechtecke(stellung, modus, b[0], b[1], b[2], b[3]);
     }
     return gesperrt;
 }
 
-int Zufallsform::schneideGross(Spielfeld &spielfeld)
+int Zufallsform::schneideGross(Stellung &stellung)
 {
-    const int zeilen = spielfeld.zeilenAnzahl();
-    const int spalten = spielfeld.spaltenAnzahl();
+    const int zeilen = stellung.gitter().zeilen();
+    const int spalten = stellung.gitter().spalten();
     const int a = std::rand() % (zeilen - 6);
     const int h = spalten / 2;
     const int b = std::rand() % (h - 6);
@@ -46,12 +45,12 @@ int Zufallsform::schneideGross(Spielfeld &spielfeld)
         const bool fallend = (std::rand() & 1) != 0;
         const auto &z = zeilenBaender[k < 3 ? 0 : 1];
         const auto &s = spaltenBaender[k % 3];
-        gesperrt += schneideDiagonale(spielfeld, fallend, z[0], s[0], z[1], s[1]);
+        gesperrt += schneideDiagonale(stellung, fallend, z[0], s[0], z[1], s[1]);
     }
     return gesperrt;
 }
 
-int Zufallsform::schneideRechtecke(Spielfeld &spielfeld, int modus, int zeile0, int spalte0, int zeile1,
+int Zufallsform::schneideRechtecke(Stellung &stellung, int modus, int zeile0, int spalte0, int zeile1,
                                    int spalte1)
 {
     const int u1 = std::rand() % (zeile1 - zeile0 - 3) + zeile0 + 1;
@@ -73,22 +72,22 @@ int Zufallsform::schneideRechtecke(Spielfeld &spielfeld, int modus, int zeile0, 
     for (int i = 0; i < 4; ++i) {
         if (i != modus) {
             const auto &r = rechtecke[i];
-            gesperrt += sperreBereich(spielfeld, r[0], r[1], r[2], r[3]);
+            gesperrt += sperreBereich(stellung, r[0], r[1], r[2], r[3]);
         }
     }
     return gesperrt;
 }
 
-int Zufallsform::sperreBereich(Spielfeld &spielfeld, int zeile0, int spalte0, int zeile1, int spalte1)
+int Zufallsform::sperreBereich(Stellung &stellung, int zeile0, int spalte0, int zeile1, int spalte1)
 {
     for (int i = zeile0; i < zeile1; ++i) {
         for (int j = spalte0; j < spalte1; ++j)
-            spielfeld.zeile(i)[j]->sperre();
+            stellung.sperre(stellung.gitter().platz(i, j));
     }
     return (zeile1 - zeile0) * (spalte1 - spalte0);
 }
 
-int Zufallsform::schneideDiagonale(Spielfeld &spielfeld, bool fallend, int zeile0, int spalte0, int zeile1,
+int Zufallsform::schneideDiagonale(Stellung &stellung, bool fallend, int zeile0, int spalte0, int zeile1,
                                    int spalte1)
 {
     const int dz = zeile1 - zeile0;
@@ -96,7 +95,7 @@ int Zufallsform::schneideDiagonale(Spielfeld &spielfeld, bool fallend, int zeile
     auto sperre = [&](int zeile, int spalte) {
         if (!fallend)
             spalte = spalte0 + spalte1 - spalte;
-        spielfeld.zeile(zeile)[spalte]->sperre();
+        stellung.sperre(stellung.gitter().platz(zeile, spalte));
     };
     if (dz <= 0 && ds <= 0)
         return 0;

@@ -1,10 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Punktfeld developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#ifndef PUNKTFELD_TEST_STELLUNG_H
-#define PUNKTFELD_TEST_STELLUNG_H
+#ifndef PUNKTFELD_TEST_ANSICHT_H
+#define PUNKTFELD_TEST_ANSICHT_H
 
 #include "game/spiellabel.h"
+#include "model/stellung.h"
 #include "shell/mainwindow.h"
 
 #include <QAction>
@@ -24,7 +25,7 @@
 //   +--+--+--+                  "C " the computer's, "##" blocked
 //
 // Lines may be shorter than the board; what is missing counts as free.
-namespace Stellung {
+namespace Ansicht {
 
 inline SpielLabel &spiel(const MainWindow &fenster) { return *qobject_cast<SpielLabel *>(fenster.centralWidget()); }
 inline QString status(const MainWindow &fenster) { return fenster.statusBar()->findChild<QLabel *>()->text(); }
@@ -35,11 +36,13 @@ QStringList fett(const MainWindow &fenster);
 // The board size the menu marks: 0 small, 1 medium, 2 large.
 int groesse(const MainWindow &fenster);
 
-// Blocks the boxes drawn as "##", takes the sides drawn closed and marks the
-// owners, through the grid's own operations; the frame stays closed whatever
-// the drawing says. Blocking here does not change the number of boxes in
-// play.
-void setze(Spielfeld &brett, const QString &zeichnung);
+// The position a drawing shows on a board of that shape: the boxes drawn as
+// "##" are holes, the sides drawn closed are drawn, and the boxes marked
+// have their owners; the frame stays closed whatever the drawing says. The
+// human is to move.
+::Stellung stellung(const Gitter &gitter, const QString &zeichnung);
+// Sets the drawn position up in the game, with an empty history; whoever is
+// to move now stays to move.
 void setze(SpielLabel &label, const QString &zeichnung);
 // The state code of every box, row by row, as a saved game holds them.
 QByteArray zustand(const SpielLabel &label);
@@ -60,6 +63,8 @@ bool hatGruen(const SpielLabel &label);
 // A press position inside box (zeile, spalte) that picks its side in the
 // given direction: 0 top, 1 right, 2 bottom, 3 left.
 QPoint druckpunkt(int zeile, int spalte, int richtung);
+// A press position that picks a side between two boxes, or a frame side.
+QPoint druckpunkt(const Gitter &gitter, int seite);
 // A mouse press at picture coordinates; unlike QTest::mousePress it reaches
 // (0, 0) as well.
 void druecke(SpielLabel &label, QPoint punkt, Qt::MouseButton taste = Qt::LeftButton);
