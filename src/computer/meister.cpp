@@ -258,9 +258,21 @@ int faustZug(const Lage &lage, const Kontext &k)
 
 } // namespace
 
-Meister::Meister(std::chrono::milliseconds sicherheitsFrist)
-    : sicherheitsFrist(sicherheitsFrist)
+Meister::Meister(std::chrono::milliseconds sicherheitsFrist, Zweck zweck)
+    : sicherheitsFrist(sicherheitsFrist), zweck(zweck)
 {
+}
+
+int Meister::spielSeite(const Lage &lage, const Rat &rat, Endspielsuche &suche, const Notbremse &bremse) const
+{
+    const int ausgang = lage.vorsprung() + rat.wert;
+    if (zweck == Zweck::raten || ausgang > 0)
+        return rat.seite;
+    long arbeit = faustArbeit;
+    const int faust = faustZug(lage, Kontext{&arbeit, bremse});
+    if (faust == rat.seite || ausgang < 0)
+        return faust;
+    return suche.istAuchBeste(faust, rat.wert) ? faust : rat.seite;
 }
 
 Meister::Rat Meister::waehle(const Lage &lage, const std::atomic<bool> *abbruch) const
@@ -276,15 +288,7 @@ Meister::Rat Meister::waehle(const Lage &lage, const std::atomic<bool> *abbruch)
         Endspielsuche suche(lage, lage.freieSeiten() <= volleSucheBis ? volleSucheKnoten : versuchKnoten, bremse);
         if (suche.loese(rat.seite, rat.wert)) {
             rat.exakt = true;
-            // Every best side keeps what the opponent can get at best, but
-            // where that is not a win, the rules of thumb's side among them
-            // gives an opponent who is not perfect more chances to go wrong.
-            if (rat.wert <= 0) {
-                long arbeit = faustArbeit;
-                const int faust = faustZug(lage, Kontext{&arbeit, bremse});
-                if (faust != rat.seite && suche.istAuchBeste(faust, rat.wert))
-                    rat.seite = faust;
-            }
+            rat.seite = spielSeite(lage, rat, suche, bremse);
             return rat;
         }
     }
