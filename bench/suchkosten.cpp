@@ -24,8 +24,8 @@
 // search of the row left, and how many searches gave up at the node cap.
 //
 // Usage: suchkosten [positions per row [node cap [free sides]]]; with free
-// sides given, only that row of the small board, to find where exactness
-// ends.
+// sides given, only that row of the small board (as many positions as
+// asked), to find where exactness ends.
 namespace {
 
 using Uhr = std::chrono::steady_clock;
@@ -34,9 +34,14 @@ struct Zeile
 {
     int brett;
     int freieSeiten;
+    // The rows beyond 40 free sides cost a minute and more for each
+    // position: they take this many at most.
+    int hoechstens;
 };
 
-constexpr Zeile zeilen[] = {{0, 24}, {0, 28}, {0, 32}, {0, 36}, {0, 40}, {1, 32}, {1, 36}, {1, 40}};
+constexpr int alle = 1000000;
+constexpr Zeile zeilen[] = {{0, 24, alle}, {0, 28, alle}, {0, 32, alle}, {0, 36, alle}, {0, 38, alle}, {0, 40, alle},
+                            {0, 42, 6}, {0, 44, 2}, {1, 32, alle}, {1, 36, alle}, {1, 40, alle}};
 // No seed list runs dry before a row is full: a game passes every count of
 // free sides, with the human to move at about half of them.
 constexpr int hoechstensSpiele = 5000;
@@ -91,9 +96,9 @@ int main(int argc, char *argv[])
     int vorherBrett = -1;
     std::vector<Zeile> auswahl(std::begin(zeilen), std::end(zeilen));
     if (argc > 3)
-        auswahl = {Zeile{0, std::atoi(argv[3])}};
+        auswahl = {Zeile{0, std::atoi(argv[3]), alle}};
     for (const Zeile &zeile : auswahl) {
-        const std::vector<Lage> lagen = sammle(fenster, zeile, anzahl);
+        const std::vector<Lage> lagen = sammle(fenster, zeile, std::min(anzahl, zeile.hoechstens));
         std::vector<double> zeiten;
         std::vector<long> knoten;
         std::size_t tabelle = 0;

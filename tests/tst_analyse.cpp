@@ -258,7 +258,7 @@ private slots:
     void zurueck()
     {
         Ansicht::setze(spiel(), Ansicht::endspiel);
-        std::srand(3);
+        std::srand(2);
         Spieltreiber::spiele(spiel(), [&] { return Computerspieler::irgendeineSeite(spiel().stellung()); });
         const QVariantList ende = {Ansicht::zustand(spiel()), Ansicht::status(*fenster)};
         Ansicht::loese(*fenster, "actionAnalyse");

@@ -5,8 +5,8 @@
 
 #include <QtConcurrent>
 
-Denker::Denker(QObject *parent)
-    : QObject(parent)
+Denker::Denker(QObject *parent, Meister::Zweck zweck)
+    : QObject(parent), meister(std::chrono::milliseconds(Meister::sicherheitsFristVorgabe), zweck)
 {
     qRegisterMetaType<Meister::Rat>();
     // One thread is enough: a dropped question stops within moments, and the

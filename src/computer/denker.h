@@ -24,7 +24,7 @@ class Denker : public QObject
     Q_OBJECT
 
 public:
-    explicit Denker(QObject *parent = nullptr);
+    explicit Denker(QObject *parent = nullptr, Meister::Zweck zweck = Meister::Zweck::spielen);
     ~Denker() override;
 
     void denke(const Lage &lage);

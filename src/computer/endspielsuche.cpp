@@ -3,6 +3,7 @@
 
 #include "endspielsuche.h"
 
+#include "seitenbits.h"
 #include "wertgrenze.h"
 
 #include <algorithm>
@@ -13,20 +14,8 @@ namespace {
 // rarely enough to cost nothing.
 constexpr long knotenJeBremsblick = 1024;
 
-// The number of the lowest set bit of a non-zero mask: the bit times a de
-// Bruijn sequence has a different pattern in its top bits for every bit.
-constexpr int maskenBits = Endspielsuche::hoechstensSeiten;
-constexpr int musterBits = 6;
-static_assert(1 << musterBits == maskenBits, "one pattern for every bit of a mask");
-
-int niedrigstesBit(std::uint64_t maske)
-{
-    static constexpr int debruijn[maskenBits] = {
-        0,  1,  48, 2,  57, 49, 28, 3,  61, 58, 50, 42, 38, 29, 17, 4,  62, 55, 59, 36, 53, 51,
-        43, 22, 45, 39, 33, 30, 24, 18, 12, 5,  63, 47, 56, 27, 60, 41, 37, 16, 54, 35, 52, 21,
-        44, 32, 23, 11, 46, 26, 40, 15, 34, 20, 31, 10, 25, 14, 19, 9,  13, 8,  7,  6};
-    return debruijn[((maske & (~maske + 1)) * 0x03F79D71B4CB0A89ull) >> (maskenBits - musterBits)];
-}
+using Seitenbits::maskenBits;
+using Seitenbits::niedrigstesBit;
 
 } // namespace
 
@@ -48,9 +37,7 @@ Endspielsuche::Endspielsuche(const Lage &lage, long knotenGrenze, const Notbrems
         }
         return nr;
     };
-    for (int s = 0; s < lage.seitenAnzahl(); ++s) {
-        if (!lage.istFrei(s))
-            continue;
+    for (int s : Seitenbits::vonDerMitteAus(lage)) {
         int a = -1;
         int b = -1;
         lage.felderAn(s, a, b);
@@ -63,6 +50,12 @@ Endspielsuche::Endspielsuche(const Lage &lage, long knotenGrenze, const Notbrems
         freiMaske |= std::uint64_t(1) << i;
     }
     offen = lage.offeneFelder();
+    for (int k = 0; k < kastenZahl; ++k) {
+        if (frei[static_cast<std::size_t>(k)] == 1) {
+            nehmbarMaske[k / maskenBits] |= std::uint64_t(1) << (k % maskenBits);
+            ++nehmbarZahl;
+        }
+    }
     std::vector<int> innen(static_cast<std::size_t>(lage.seitenAnzahl()), -1);
     int innenZahl = 0;
     for (int s = 0; s < lage.seitenAnzahl(); ++s) {
@@ -82,8 +75,6 @@ Endspielsuche::Endspielsuche(const Lage &lage, long knotenGrenze, const Notbrems
             bild[art] |= std::uint64_t(1) << bit;
         }
     }
-    tabelle.assign(ersteTabelle, Eintrag());
-    tabellenMaske = tabelle.size() - 1;
 }
 
 bool Endspielsuche::gibtAuf()
@@ -105,50 +96,51 @@ std::uint64_t Endspielsuche::schluessel(int &art) const
     return bild[art];
 }
 
-std::size_t Endspielsuche::platzFuer(std::uint64_t schluessel) const
-{
-    // The low bits of a product depend on the key's low bits alone: the
-    // high half is folded down before and after, so that every free side
-    // moves the place.
-    std::uint64_t h = schluessel ^ (schluessel >> 32);
-    h *= 0x9E3779B97F4A7C15ull;
-    h ^= h >> 32;
-    return static_cast<std::size_t>(h & tabellenMaske);
-}
-
-Endspielsuche::Eintrag &Endspielsuche::eintrag(std::uint64_t schluessel)
-{
-    return tabelle[platzFuer(schluessel)];
-}
-
-void Endspielsuche::wachse()
-{
-    std::vector<Eintrag> alt(tabelle.size() * 2);
-    alt.swap(tabelle);
-    tabellenMaske = tabelle.size() - 1;
-    belegt = 0;
-    for (const Eintrag &e : alt) {
-        if (e.schluessel == 0)
-            continue;
-        Eintrag &ziel = tabelle[platzFuer(e.schluessel)];
-        if (ziel.schluessel == 0)
-            ++belegt;
-        ziel = e;
-    }
-}
-
 int Endspielsuche::ziehe(int s)
 {
     freiMaske &= ~(std::uint64_t(1) << s);
     for (int art = 0; art < symmetrieZahl; ++art)
         bild[art] &= ~(std::uint64_t(1) << bildBit[art][s]);
-    int fertig = 0;
-    if (--frei[static_cast<std::size_t>(kastenA[s])] == 0)
-        ++fertig;
-    if (--frei[static_cast<std::size_t>(kastenB[s])] == 0)
-        ++fertig;
+    const int fertig = schliesse(kastenA[s]) + schliesse(kastenB[s]);
     offen -= fertig;
     return fertig;
+}
+
+int Endspielsuche::schliesse(int k)
+{
+    std::uint64_t &wort = nehmbarMaske[k / maskenBits];
+    const std::uint64_t bit = std::uint64_t(1) << (k % maskenBits);
+    switch (--frei[static_cast<std::size_t>(k)]) {
+    case 1:
+        wort |= bit;
+        ++nehmbarZahl;
+        return 0;
+    case 0:
+        wort &= ~bit;
+        --nehmbarZahl;
+        return 1;
+    default:
+        return 0;
+    }
+}
+
+void Endspielsuche::oeffne(int k)
+{
+    std::uint64_t &wort = nehmbarMaske[k / maskenBits];
+    const std::uint64_t bit = std::uint64_t(1) << (k % maskenBits);
+    switch (frei[static_cast<std::size_t>(k)]++) {
+    case 0:
+        wort |= bit;
+        ++nehmbarZahl;
+        ++offen;
+        break;
+    case 1:
+        wort &= ~bit;
+        --nehmbarZahl;
+        break;
+    default:
+        break;
+    }
 }
 
 void Endspielsuche::nimmZurueck(int s)
@@ -156,10 +148,8 @@ void Endspielsuche::nimmZurueck(int s)
     freiMaske |= std::uint64_t(1) << s;
     for (int art = 0; art < symmetrieZahl; ++art)
         bild[art] |= std::uint64_t(1) << bildBit[art][s];
-    if (frei[static_cast<std::size_t>(kastenA[s])]++ == 0)
-        ++offen;
-    if (frei[static_cast<std::size_t>(kastenB[s])]++ == 0)
-        ++offen;
+    oeffne(kastenA[s]);
+    oeffne(kastenB[s]);
 }
 
 int Endspielsuche::freieSeiteVon(int k) const
@@ -172,27 +162,23 @@ int Endspielsuche::sichererFang() const
 {
     // Taking a box is never wrong when the box behind it does not continue a
     // chain: either it falls with it, or it keeps three or four free sides.
-    for (int k = 0; k < kastenZahl; ++k) {
-        if (frei[static_cast<std::size_t>(k)] != 1)
-            continue;
+    // Nor is it when the box can never be part of the last two (four)
+    // boxes handed over: captures can be made in any order, and the only
+    // turn worth making other than taking everything ends with such a
+    // hand-over, so a line that takes this box later can take it now.
+    int fang = -1;
+    jederNehmbare([this, &fang](int k) {
         const int s = freieSeiteVon(k);
-        if (frei[static_cast<std::size_t>(andererKasten(s, k))] != 2)
-            return s;
-    }
-    return -1;
+        if (frei[static_cast<std::size_t>(andererKasten(s, k))] != 2 || !kannAbgebenWerden(k)) {
+            fang = s;
+            return false;
+        }
+        return true;
+    });
+    return fang;
 }
 
-int Endspielsuche::nehmbareKaesten() const
-{
-    int nehmbar = 0;
-    for (int k = 0; k < kastenZahl; ++k) {
-        if (frei[static_cast<std::size_t>(k)] == 1)
-            ++nehmbar;
-    }
-    return nehmbar;
-}
-
-int Endspielsuche::ablehnSeite(int k, int nehmbar) const
+int Endspielsuche::ablehnSeite(int k, int nehmbar, bool *amEnde) const
 {
     // Box k can be taken and the box n behind it has one more free side t.
     // Drawing t hands over k and n, and is worth trying only when that is all
@@ -205,54 +191,70 @@ int Endspielsuche::ablehnSeite(int k, int nehmbar) const
     const int t = niedrigstesBit(rest);
     const int m = andererKasten(t, n);
     const int fm = frei[static_cast<std::size_t>(m)];
-    if (nehmbar == 1 && fm >= 3)
-        return t;
-    if (nehmbar == 2 && fm == 2) {
+    bool ende = fm >= 3;
+    if (!ende && fm == 2) {
         const std::uint64_t weiter = kastenSeiten[static_cast<std::size_t>(m)] & freiMaske & ~(std::uint64_t(1) << t);
         const int u = niedrigstesBit(weiter);
-        if (frei[static_cast<std::size_t>(andererKasten(u, m))] == 1)
-            return t;
+        ende = frei[static_cast<std::size_t>(andererKasten(u, m))] == 1;
     }
-    return -1;
+    if (amEnde)
+        *amEnde = ende;
+    return (ende && nehmbar == (fm >= 3 ? 1 : 2)) ? t : -1;
+}
+
+bool Endspielsuche::kannAblehnen() const
+{
+    if (nehmbarZahl == 0 || nehmbarZahl > 2)
+        return false;
+    bool gefunden = false;
+    jederNehmbare([this, &gefunden](int k) {
+        gefunden = ablehnSeite(k, nehmbarZahl) >= 0;
+        return !gefunden;
+    });
+    return gefunden;
 }
 
 int Endspielsuche::erzeugeZuege(int *zuege, int tabellenZug) const
 {
     int anzahl = 0;
-    const int nehmbar = nehmbareKaesten();
-    for (int k = 0; nehmbar > 0 && k < kastenZahl; ++k) {
-        if (frei[static_cast<std::size_t>(k)] != 1)
-            continue;
-        const int s = freieSeiteVon(k);
-        if (std::find(zuege, zuege + anzahl, s) == zuege + anzahl)
-            zuege[anzahl++] = s;
-        const int t = ablehnSeite(k, nehmbar);
-        if (t >= 0 && std::find(zuege, zuege + anzahl, t) == zuege + anzahl)
-            zuege[anzahl++] = t;
-    }
-    if (nehmbar > 0)
+    if (nehmbarZahl > 0) {
+        jederNehmbare([this, zuege, &anzahl](int k) {
+            const int s = freieSeiteVon(k);
+            if (std::find(zuege, zuege + anzahl, s) == zuege + anzahl)
+                zuege[anzahl++] = s;
+            const int t = ablehnSeite(k, nehmbarZahl);
+            if (t >= 0 && std::find(zuege, zuege + anzahl, t) == zuege + anzahl)
+                zuege[anzahl++] = t;
+            return true;
+        });
+        // The side that was best before goes first here too.
+        const auto zug = std::find(zuege, zuege + anzahl, tabellenZug);
+        if (zug != zuege + anzahl)
+            std::rotate(zuege, zug, zug + 1);
         return anzahl;
+    }
     // The side that was best before goes first, then the safe sides, then
     // the sides that give away the fewest boxes.
     if (tabellenZug >= 0 && (freiMaske >> tabellenZug & 1))
         zuege[anzahl++] = tabellenZug;
-    int rest[hoechstensSeiten];
-    int restZahl = 0;
+    // By how many of its two boxes a side gives away: none, one or both.
+    int gruppe[3][hoechstensSeiten];
+    int gruppenZahl[3] = {};
     for (std::uint64_t m = freiMaske; m; m &= m - 1) {
         const int s = niedrigstesBit(m);
         if (s == tabellenZug)
             continue;
-        if (frei[static_cast<std::size_t>(kastenA[s])] >= 3 && frei[static_cast<std::size_t>(kastenB[s])] >= 3)
-            zuege[anzahl++] = s;
-        else
-            rest[restZahl++] = s;
+        const int g = (frei[static_cast<std::size_t>(kastenA[s])] <= 2) + (frei[static_cast<std::size_t>(kastenB[s])] <= 2);
+        gruppe[g][gruppenZahl[g]++] = s;
     }
-    auto zweier = [this](int s) {
-        return (frei[static_cast<std::size_t>(kastenA[s])] == 2) + (frei[static_cast<std::size_t>(kastenB[s])] == 2);
-    };
-    std::stable_sort(rest, rest + restZahl, [&zweier](int x, int y) { return zweier(x) < zweier(y); });
-    std::copy(rest, rest + restZahl, zuege + anzahl);
-    anzahl += restZahl;
+    const int sicher = gruppenZahl[0];
+    for (int g = 0; g < 3; ++g) {
+        std::copy(gruppe[g], gruppe[g] + gruppenZahl[g], zuege + anzahl);
+        anzahl += gruppenZahl[g];
+    }
+    // Among the safe sides, those that cut off most often before go first.
+    int *erste = zuege + anzahl - (sicher + gruppenZahl[1] + gruppenZahl[2]);
+    std::stable_sort(erste, erste + sicher, [this](int x, int y) { return geschichte[x] > geschichte[y]; });
     return anzahl;
 }
 
@@ -271,6 +273,14 @@ int Endspielsuche::suche(int alpha, int beta)
     return wert;
 }
 
+int Endspielsuche::probiere(int s, int alpha, int beta)
+{
+    const int fertig = ziehe(s);
+    const int v = fertig > 0 ? fertig + suche(alpha - fertig, beta - fertig) : -suche(-beta, -alpha);
+    nimmZurueck(s);
+    return v;
+}
+
 int Endspielsuche::knotenWert(int alpha, int beta)
 {
     if (gibtAuf())
@@ -279,20 +289,25 @@ int Endspielsuche::knotenWert(int alpha, int beta)
         return offen;
     if (-offen >= beta)
         return -offen;
+    // Whoever can hand over the last boxes of a chain or loop gets at least
+    // as much as the opponent from the rest: taking them all and moving on,
+    // or handing them over and letting the opponent move on, leaves the same
+    // position, so one of the two is worth nothing less than nothing.
+    if (beta <= 0 && kannAblehnen())
+        return 0;
     int art = 0;
     const std::uint64_t schluessel = this->schluessel(art);
-    Eintrag &e = eintrag(schluessel);
     int tabellenZug = -1;
-    if (e.schluessel == schluessel) {
-        if (e.unten >= beta)
-            return e.unten;
-        if (e.oben <= alpha)
-            return e.oben;
-        if (e.unten == e.oben)
-            return e.unten;
-        alpha = std::max(alpha, static_cast<int>(e.unten));
-        beta = std::min(beta, static_cast<int>(e.oben));
-        tabellenZug = e.zug >= 0 ? urbild[art][e.zug] : -1;
+    if (const Wertetabelle::Eintrag *e = tabelle.finde(schluessel)) {
+        if (e->unten >= beta)
+            return e->unten;
+        if (e->oben <= alpha)
+            return e->oben;
+        if (e->unten == e->oben)
+            return e->unten;
+        alpha = std::max(alpha, static_cast<int>(e->unten));
+        beta = std::min(beta, static_cast<int>(e->oben));
+        tabellenZug = e->zug >= 0 ? urbild[art][e->zug] : -1;
     }
     const int alphaVorher = alpha;
     int zuege[hoechstensSeiten];
@@ -301,9 +316,18 @@ int Endspielsuche::knotenWert(int alpha, int beta)
     int besterZug = -1;
     for (int i = 0; i < anzahl; ++i) {
         const int s = zuege[i];
-        const int fertig = ziehe(s);
-        const int v = fertig > 0 ? fertig + suche(alpha - fertig, beta - fertig) : -suche(-beta, -alpha);
-        nimmZurueck(s);
+        int v = 0;
+        if (i == 0 || beta - alpha == 1) {
+            v = probiere(s, alpha, beta);
+        } else {
+            // The first side is most likely best: the others only have to
+            // show that they are no better, which a window of one value
+            // shows with less work, and only one that is better is searched
+            // again for its value.
+            v = probiere(s, alpha, alpha + 1);
+            if (v > alpha && v < beta && !abgebrochen)
+                v = probiere(s, v, beta);
+        }
         if (abgebrochen)
             return 0;
         if (v > bester) {
@@ -311,28 +335,14 @@ int Endspielsuche::knotenWert(int alpha, int beta)
             besterZug = s;
             if (v > alpha) {
                 alpha = v;
-                if (alpha >= beta)
+                if (alpha >= beta) {
+                    geschichte[s] += long(1) << (__builtin_popcountll(freiMaske) / 2);
                     break;
+                }
             }
         }
     }
-    if (belegt * 4 > tabelle.size() * 3 && tabelle.size() < groessteTabelle)
-        wachse();
-    Eintrag &ziel = eintrag(schluessel);
-    if (ziel.schluessel == 0)
-        ++belegt;
-    if (ziel.schluessel != schluessel) {
-        ziel.schluessel = schluessel;
-        ziel.unten = static_cast<std::int16_t>(-offen);
-        ziel.oben = static_cast<std::int16_t>(offen);
-    }
-    if (bester <= alphaVorher)
-        ziel.oben = static_cast<std::int16_t>(std::min<int>(ziel.oben, bester));
-    else if (bester >= beta)
-        ziel.unten = static_cast<std::int16_t>(std::max<int>(ziel.unten, bester));
-    else
-        ziel.unten = ziel.oben = static_cast<std::int16_t>(bester);
-    ziel.zug = static_cast<std::int8_t>(besterZug >= 0 ? bildBit[art][besterZug] : -1);
+    tabelle.merke(schluessel, offen, alphaVorher, beta, bester, besterZug >= 0 ? bildBit[art][besterZug] : -1);
     return bester;
 }
 
@@ -351,10 +361,14 @@ bool Endspielsuche::loese(int &seite, int &wert)
     int besterZug = -1;
     for (int i = 0; i < anzahl; ++i) {
         const int s = zuege[i];
-        const int fertig = ziehe(s);
-        const int alpha = bester;
-        const int v = fertig > 0 ? fertig + suche(alpha - fertig, Wertgrenze::unendlich) : -suche(-Wertgrenze::unendlich, -alpha);
-        nimmZurueck(s);
+        int v = 0;
+        if (i == 0) {
+            v = probiere(s, -Wertgrenze::unendlich, Wertgrenze::unendlich);
+        } else {
+            v = probiere(s, bester, bester + 1);
+            if (v > bester && !abgebrochen)
+                v = probiere(s, v, Wertgrenze::unendlich);
+        }
         if (abgebrochen)
             return false;
         if (v > bester) {
@@ -365,6 +379,13 @@ bool Endspielsuche::loese(int &seite, int &wert)
     seite = lageSeite[static_cast<std::size_t>(besterZug)];
     wert = bester;
     return true;
+}
+
+bool Endspielsuche::istAuchBeste(int seite, int wert)
+{
+    const auto i = std::find(lageSeite.begin(), lageSeite.end(), seite);
+    return passend && i != lageSeite.end() && probiere(static_cast<int>(i - lageSeite.begin()), wert - 1, wert) >= wert
+           && !abgebrochen;
 }
 
 bool Endspielsuche::bewerte(int &wert)

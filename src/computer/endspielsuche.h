@@ -6,6 +6,8 @@
 
 #include "lage.h"
 #include "notbremse.h"
+#include "seitenbits.h"
+#include "wertetabelle.h"
 
 #include <cstdint>
 #include <limits>
@@ -15,9 +17,15 @@
 // alpha-beta over the sides, with a table of the positions already valued
 // (both bounds), keyed by the set of free sides. On a board with no more
 // inner sides than that, the key is the least of the free sides' masks
-// under the board's four symmetries, so that mirror images share an entry. Boxes that can be taken are taken at once where that can never
-// be wrong; at the end of a chain or loop only "take all" and "hand over the
-// last two (four)" are tried. One object serves one decision and one thread.
+// under the board's four symmetries, so that mirror images share an entry.
+// Boxes that can be taken are taken at once where that can never be wrong,
+// which is every box but the last two (four) of a chain (loop); there only
+// "take all" and "hand over the last two (four)" are tried, and whoever can
+// hand them over is known to get at least nothing. Elsewhere the side the
+// table remembers goes first, then the safe sides from the middle of the
+// board outwards, those that cut off most often before first; every side
+// after the first need only show with a window of one value that it is no
+// better. One object serves one decision and one thread.
 class Endspielsuche
 {
 public:
@@ -34,45 +42,67 @@ public:
     bool loese(int &seite, int &wert);
     // Only the value of the position, for the player to move.
     bool bewerte(int &wert);
+    // After loese: whether side `seite` of the position is worth `wert` too.
+    // False also when the search gives up.
+    bool istAuchBeste(int seite, int wert);
     // The positions visited so far.
     long knotenZahl() const { return knoten; }
     // The memory the table holds now.
-    std::size_t tabellenBytes() const { return tabelle.size() * sizeof(Eintrag); }
+    std::size_t tabellenBytes() const { return tabelle.bytes(); }
 
 private:
-    struct Eintrag
-    {
-        std::uint64_t schluessel = 0;
-        std::int16_t unten = 0;
-        std::int16_t oben = 0;
-        std::int8_t zug = -1;
-    };
-
     int suche(int alpha, int beta);
     int knotenWert(int alpha, int beta);
+    // Draws side s, values what follows for the player drawing it, and
+    // takes the side back.
+    int probiere(int s, int alpha, int beta);
     // Fills `zuege` with the sides worth trying once no box is left that is
     // always right to take, each free side once at most, so hoechstensSeiten
     // places are enough; returns their number.
     int erzeugeZuege(int *zuege, int tabellenZug) const;
-    // The side that takes a box that is always right to take, or -1. The
-    // twin of Faustregel::sichererFang, on masks: this one runs at every
-    // node of the search.
+    // The side that takes a box that is always right to take, or -1. It
+    // takes more than its twin Faustregel::sichererFang: also every box that
+    // cannot become one of the last boxes handed over. It runs at every node
+    // of the search.
     int sichererFang() const;
     // When box k, one of the `nehmbar` boxes that can be taken, ends a chain
     // or loop whose last two (four) boxes can be handed over: the side that
-    // does it, else -1. The twin of Faustregel::ablehnSeite, on masks.
-    int ablehnSeite(int k, int nehmbar) const;
-    int nehmbareKaesten() const;
+    // does it, else -1. The twin of Faustregel::ablehnSeite, on masks. With
+    // `amEnde`, also whether k and the box behind it are the last two (four)
+    // of their chain (loop), whatever boxes can be taken besides.
+    int ablehnSeite(int k, int nehmbar, bool *amEnde = nullptr) const;
+    // Whether box k, one of the boxes that can be taken, can be among the
+    // last boxes handed over, now or once the boxes before it are taken.
+    bool kannAbgebenWerden(int k) const
+    {
+        bool amEnde = false;
+        ablehnSeite(k, 0, &amEnde);
+        return amEnde;
+    }
+    // Calls tue(k) for every box k that can be taken until it returns false.
+    template<typename F>
+    void jederNehmbare(F &&tue) const
+    {
+        for (int w = 0; w < nehmbarWorte; ++w) {
+            for (std::uint64_t m = nehmbarMaske[w]; m; m &= m - 1) {
+                if (!tue(w * Seitenbits::maskenBits + Seitenbits::niedrigstesBit(m)))
+                    return;
+            }
+        }
+    }
+    // True when the last two (four) boxes of a chain (loop) can be handed
+    // over.
+    bool kannAblehnen() const;
     int ziehe(int s);
     void nimmZurueck(int s);
+    // A side of box k drawn or taken back; closing returns the boxes completed.
+    int schliesse(int k);
+    void oeffne(int k);
     // The table's key for the position and the symmetry that gives it.
     std::uint64_t schluessel(int &art) const;
     int andererKasten(int s, int k) const { return kastenA[s] == k ? kastenB[s] : kastenA[s]; }
     int freieSeiteVon(int k) const;
     bool gibtAuf();
-    std::size_t platzFuer(std::uint64_t schluessel) const;
-    Eintrag &eintrag(std::uint64_t schluessel);
-    void wachse();
 
     bool passend = false;
     bool abgebrochen = false;
@@ -95,14 +125,13 @@ private:
     std::int8_t urbild[Lage::symmetrien][hoechstensSeiten] = {};
     std::uint64_t bild[Lage::symmetrien] = {};
     int offen = 0;
-    std::vector<Eintrag> tabelle;
-    std::uint64_t tabellenMaske = 0;
-    std::size_t belegt = 0;
-    // Most searches visit few positions: the table starts small, so that
-    // making it costs little, and grows when it fills up, to 64 MiB at most;
-    // it goes with the search.
-    static constexpr std::size_t ersteTabelle = std::size_t(1) << 12;
-    static constexpr std::size_t groessteTabelle = std::size_t(1) << 22;
+    // The boxes with one free side, one bit each: every free side touches
+    // two boxes, so there are twice as many boxes as sides at most.
+    static constexpr int nehmbarWorte = 2;
+    std::uint64_t nehmbarMaske[nehmbarWorte] = {};
+    int nehmbarZahl = 0;
+    long geschichte[hoechstensSeiten] = {};
+    Wertetabelle tabelle;
 };
 
 #endif

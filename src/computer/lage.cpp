@@ -54,6 +54,8 @@ Lage::Lage(const Stellung &stellung)
         if (stellung.art(seite) == Stellung::Art::gezogen && istFrei(seite))
             ziehe(seite);
     }
+    const int mensch = stellung.punkteMensch() - stellung.punkteComputer();
+    fuehrung = stellung.menschAmZug() ? mensch : -mensch;
 }
 
 void Lage::schliesse(int seite)
@@ -90,5 +92,8 @@ int Lage::ziehe(int seite)
         return 0;
     const int vorher = offen;
     schliesse(seite);
-    return vorher - offen;
+    const int fertig = vorher - offen;
+    // Whoever completes a box moves again; otherwise the turn passes.
+    fuehrung = fertig > 0 ? fuehrung + fertig : -fuehrung;
+    return fertig;
 }

@@ -23,7 +23,8 @@ class Lage
 public:
     // Every box in play, every side between two boxes free.
     Lage(int zeilen, int spalten);
-    // The holes and the drawn sides of a game's position.
+    // The holes and the drawn sides of a game's position, and the lead of
+    // the player to move.
     explicit Lage(const Stellung &stellung);
 
     const Gitter &gitter() const { return raster; }
@@ -63,6 +64,8 @@ public:
     int freieSeiten() const { return frei; }
     // The boxes in play that nobody owns yet.
     int offeneFelder() const { return offen; }
+    // The boxes the player to move has taken, less the opponent's.
+    int vorsprung() const { return fuehrung; }
 
 private:
     void schliesse(int seite);
@@ -73,6 +76,7 @@ private:
     std::vector<std::uint8_t> zu;
     int frei = 0;
     int offen = 0;
+    int fuehrung = 0;
 };
 
 #endif

@@ -16,13 +16,13 @@ namespace {
 using Uhr = std::chrono::steady_clock;
 
 // Up to this many free sides a search to the end of a position from a game
-// on the small board visits at most 200 000 positions (BENCHMARKS.md): it
-// gets four times as many. Above it, it gets a short try where it often
-// succeeds: a few more sides, or when no safe side is left. A million
-// positions take a fifth to a third of a second on the machine of
-// BENCHMARKS.md.
-constexpr int volleSucheBis = 36;
-constexpr int versuchBis = 38;
+// on the small board visits at most about 400 000 positions (BENCHMARKS.md):
+// it gets twice as many. Above it, it gets a short try when no safe side is
+// left, where it often succeeds; with safe sides left, a position of 39 or
+// 40 free sides needs millions (a million positions take about a quarter
+// of a second on the machine of BENCHMARKS.md).
+constexpr int volleSucheBis = 38;
+constexpr int versuchBis = volleSucheBis;
 constexpr long volleSucheKnoten = 800000;
 constexpr long versuchKnoten = 150000;
 // The rules of thumb compare their choices with this much work at most,
@@ -258,9 +258,21 @@ int faustZug(const Lage &lage, const Kontext &k)
 
 } // namespace
 
-Meister::Meister(std::chrono::milliseconds sicherheitsFrist)
-    : sicherheitsFrist(sicherheitsFrist)
+Meister::Meister(std::chrono::milliseconds sicherheitsFrist, Zweck zweck)
+    : sicherheitsFrist(sicherheitsFrist), zweck(zweck)
 {
+}
+
+int Meister::spielSeite(const Lage &lage, const Rat &rat, Endspielsuche &suche, const Notbremse &bremse) const
+{
+    const int ausgang = lage.vorsprung() + rat.wert;
+    if (zweck == Zweck::raten || ausgang > 0)
+        return rat.seite;
+    long arbeit = faustArbeit;
+    const int faust = faustZug(lage, Kontext{&arbeit, bremse});
+    if (faust == rat.seite || ausgang < 0)
+        return faust;
+    return suche.istAuchBeste(faust, rat.wert) ? faust : rat.seite;
 }
 
 Meister::Rat Meister::waehle(const Lage &lage, const std::atomic<bool> *abbruch) const
@@ -276,6 +288,7 @@ Meister::Rat Meister::waehle(const Lage &lage, const std::atomic<bool> *abbruch)
         Endspielsuche suche(lage, lage.freieSeiten() <= volleSucheBis ? volleSucheKnoten : versuchKnoten, bremse);
         if (suche.loese(rat.seite, rat.wert)) {
             rat.exakt = true;
+            rat.seite = spielSeite(lage, rat, suche, bremse);
             return rat;
         }
     }

@@ -9,6 +9,9 @@
 #include <atomic>
 #include <chrono>
 
+class Endspielsuche;
+class Notbremse;
+
 // The strongest computer player. It needs no Qt and only reads its copy of the
 // position, so it can think on any thread.
 //
@@ -16,7 +19,11 @@
 // 1. Exact search: with few free sides, or none of them safe, and no more
 //    than Endspielsuche takes, the position is searched to its end (all the
 //    work it may do for the fewest sides, a short try above). Its side comes
-//    with the exact value.
+//    with the exact value. Playing a game, the Meister counts the boxes
+//    already taken too: where the game is lost with best play, every side
+//    loses it, and it plays the rules of thumb's side, which leaves a
+//    fallible opponent the most room to go wrong; where it is drawn, that
+//    side when it keeps the draw. Asked for a hint, it names the best side.
 // Otherwise the rules of thumb of Faustregel choose, with a budget of work:
 // 2. Captures: a box that can be taken is taken, unless handing the last two
 //    (four) boxes over is worth more, the rest valued by a search or a
@@ -34,6 +41,10 @@ class Meister
 public:
     // The computer level at which the Meister plays.
     static constexpr int level = 6;
+
+    // What the side is for: the Meister's own turn in a game, or a hint,
+    // which must keep the value it reports.
+    enum class Zweck { spielen, raten };
 
     // The side to draw and what is known of the position.
     struct Rat
@@ -55,12 +66,19 @@ public:
     // the counts keep a decision far below its thinking time here. The
     // clock is only a safety cap for slower machines: a decision that
     // reaches it, or is told to stop, plays the best side it has found.
-    explicit Meister(std::chrono::milliseconds sicherheitsFrist = std::chrono::milliseconds(2000));
+    // The safety cap on the clock, in milliseconds.
+    static constexpr long sicherheitsFristVorgabe = 2000;
+
+    explicit Meister(std::chrono::milliseconds sicherheitsFrist = std::chrono::milliseconds(sicherheitsFristVorgabe),
+                     Zweck zweck = Zweck::spielen);
 
     Rat waehle(const Lage &lage, const std::atomic<bool> *abbruch = nullptr) const;
 
 private:
+    int spielSeite(const Lage &lage, const Rat &rat, Endspielsuche &suche, const Notbremse &bremse) const;
+
     std::chrono::milliseconds sicherheitsFrist;
+    Zweck zweck;
 };
 
 #endif

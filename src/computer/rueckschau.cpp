@@ -6,7 +6,7 @@
 #include "schaetzer.h"
 
 Rueckschau::Rueckschau(std::chrono::milliseconds jeStellung)
-    : meister(jeStellung)
+    : meister(jeStellung, Meister::Zweck::raten)
 {
 }
 

@@ -13,7 +13,7 @@ constexpr int schritte = 6;
 }
 
 Tipp::Tipp(const Partie &partie, QObject *parent)
-    : QObject(parent), partie(partie), denker(this), timer(this)
+    : QObject(parent), partie(partie), denker(this, Meister::Zweck::raten), timer(this)
 {
     timer.setSingleShot(true);
     timer.setInterval(tippSchrittDauer);

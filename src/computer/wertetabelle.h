@@ -1,0 +1,48 @@
+// SPDX-FileCopyrightText: 2026 The Punktfeld developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#ifndef PUNKTFELD_WERTETABELLE_H
+#define PUNKTFELD_WERTETABELLE_H
+
+#include <cstdint>
+#include <vector>
+
+// What the exact search knows of the positions it has valued: for each key,
+// a lower and an upper bound of the value and the best side found. A place
+// holds one position; a newer one takes it over. Most searches visit few
+// positions: the table starts small, so that making it costs little, and
+// grows when it fills up, to 64 MiB at most; it goes with the search.
+class Wertetabelle
+{
+public:
+    struct Eintrag
+    {
+        std::uint64_t schluessel = 0;
+        std::int16_t unten = 0;
+        std::int16_t oben = 0;
+        std::int8_t zug = -1;
+    };
+
+    Wertetabelle();
+
+    // The entry of the position with this key, or null when it is not kept.
+    const Eintrag *finde(std::uint64_t schluessel) const;
+    // Keeps what a search with the window (alpha, beta) found: `bester`,
+    // the best value, is exact inside the window, an upper bound at or below
+    // alpha and a lower bound at or above beta; with `offen` boxes open, the
+    // value lies between -offen and offen.
+    void merke(std::uint64_t schluessel, int offen, int alpha, int beta, int bester, int zug);
+    std::size_t bytes() const { return tabelle.size() * sizeof(Eintrag); }
+
+private:
+    std::size_t platzFuer(std::uint64_t schluessel) const;
+    void wachse();
+
+    std::vector<Eintrag> tabelle;
+    std::uint64_t maske = 0;
+    std::size_t belegt = 0;
+    static constexpr std::size_t erste = std::size_t(1) << 12;
+    static constexpr std::size_t groesste = std::size_t(1) << 22;
+};
+
+#endif
