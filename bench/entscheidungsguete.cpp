@@ -107,7 +107,7 @@ void drucke(const Tabelle &tabelle, bool mitExakt)
 // stored choices are counted.
 int pruefe(const QString &datei, int hoechstens, bool neu)
 {
-    const Meister meister(std::chrono::hours(1));
+    const Meister meister(std::chrono::hours(1), Meister::Zweck::raten);
     Tabelle tabelle;
     for (BewerteteLage b : BewerteteLage::lies(datei)) {
         if (b.lage.freieSeiten() > hoechstens)
@@ -142,8 +142,11 @@ int main(int argc, char *argv[])
     MainWindow fenster;
     SpielLabel &spiel = Ansicht::spiel(fenster);
     Computerspieler stufe5;
-    // The clock plays no part: only the counts limit a decision.
-    const Meister meister(std::chrono::hours(1));
+    // The clock plays no part: only the counts limit a decision. The games
+    // are the Meister's own; its choices are valued as a hint's, which keeps
+    // the value it reports even where a game is lost.
+    const Meister spieler(std::chrono::hours(1));
+    const Meister meister(std::chrono::hours(1), Meister::Zweck::raten);
     std::map<int, std::vector<Lage>> proben;
     QSet<QString> gesehen;
     for (int g = 0; g < 3; ++g) {
@@ -165,7 +168,7 @@ int main(int argc, char *argv[])
                         ++vomBrett[n];
                         proben[n].push_back(lage);
                     }
-                    return meister.waehle(lage).seite;
+                    return spieler.waehle(lage).seite;
                 });
             }
         }

@@ -10,12 +10,6 @@
 #include <cstdlib>
 #include <ctime>
 
-namespace {
-// The boards that get a random shape, by size index.
-constexpr int mittel = 1;
-constexpr int gross = 2;
-}
-
 Partie::Partie(QObject *parent)
     : QObject(parent), computerzug(brett, this), blinker(this)
 {
@@ -31,9 +25,9 @@ void Partie::neuesSpiel(int groesse, bool zufallsform)
 {
     brettGroesse = groesse;
     Stellung neu(Gitter::fuerGroesse(groesse));
-    if (zufallsform && groesse == mittel)
+    if (zufallsform && groesse == Gitter::mittel)
         Zufallsform::schneideMittel(neu);
-    else if (zufallsform && groesse == gross)
+    else if (zufallsform && groesse == Gitter::gross)
         Zufallsform::schneideGross(neu);
     neu.setzeMenschAmZug(menschStartet);
     beginne(neu);

@@ -12,9 +12,9 @@ struct Masse
     int zeilen;
     int spalten;
 };
-constexpr Masse klein{5, 6};
-constexpr Masse mittel{11, 13};
-constexpr Masse gross{15, 22};
+constexpr Masse kleinesBrett{5, 6};
+constexpr Masse mittleresBrett{11, 13};
+constexpr Masse grossesBrett{15, 22};
 
 }
 
@@ -25,7 +25,7 @@ Gitter::Gitter(int zeilen, int spalten)
 
 Gitter Gitter::fuerGroesse(int groesse)
 {
-    const Masse masse = groesse == 0 ? klein : groesse == 1 ? mittel : gross;
+    const Masse masse = groesse == klein ? kleinesBrett : groesse == mittel ? mittleresBrett : grossesBrett;
     return Gitter(masse.zeilen, masse.spalten);
 }
 

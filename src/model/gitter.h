@@ -18,10 +18,15 @@
 class Gitter
 {
 public:
+    // The size indices of the game's boards.
+    static constexpr int klein = 0;
+    static constexpr int mittel = 1;
+    static constexpr int gross = 2;
+
     Gitter() = default;
     Gitter(int zeilen, int spalten);
-    // The board of a size index: 0 small (6 x 5), 1 medium (13 x 11),
-    // 2 large (22 x 15); any other index means the large board.
+    // The board of a size index: small (6 x 5), medium (13 x 11) or large
+    // (22 x 15); any other index means the large board.
     static Gitter fuerGroesse(int groesse);
 
     int zeilen() const { return zeilenAnzahl; }
