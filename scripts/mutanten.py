@@ -11,13 +11,13 @@ Every mutant of src/ is listed: a comparison or arithmetic operator swapped,
 exchanged, a statement deleted, an if or while condition negated. COUNT of
 them are drawn with SEED (from FOLDER alone with --unter, src/computer say);
 each is written into its file, BUILD is built, and ctest runs there; --ab N
-goes on with the Nth of the same draw after an interrupted run; --tests
+goes on with the Nth of the same draw after an interrupted run. --tests
 runs only the tests whose names match REGEX, for a quick look at the
-mutants of one part. ctest stops at the first test that fails, as one
-failure kills the mutant. Left
-out are the real-window test, which depends on the machine's load, and the
-package's tests, which read no game code. A mutant is killed when a test fails or runs out of time;
-one that does not compile does not count. Every file is restored afterwards.
+mutants of one part; ctest stops at the first test that fails, as one
+failure kills the mutant. Left out are the real-window test, which depends
+on the machine's load, and the package's tests, which read no game code. A
+mutant is killed when a test fails or runs out of time; one that does not
+compile does not count. Every file is restored afterwards.
 """
 import argparse
 import os
