@@ -4,17 +4,20 @@
 """Shows which faults the tests catch: seeded source mutants, each built and tested.
 
 Usage, from the project folder, with a configured build folder:
-    python3 scripts/mutanten.py BUILD COUNT SEED [--list] [--unter FOLDER] [--ab N]
+    python3 scripts/mutanten.py BUILD COUNT SEED [--list] [--unter FOLDER] [--ab N] [--tests REGEX]
 
 Every mutant of src/ is listed: a comparison or arithmetic operator swapped,
 && and || exchanged, an integer constant one up or down, true and false
 exchanged, a statement deleted, an if or while condition negated. COUNT of
 them are drawn with SEED (from FOLDER alone with --unter, src/computer say);
 each is written into its file, BUILD is built, and ctest runs there; --ab N
-goes on with the Nth of the same draw after an interrupted run. Left
-out are the real-window test, which depends on the machine's load, and the
-package's tests, which read no game code. A mutant is killed when a test fails or runs out of time;
-one that does not compile does not count. Every file is restored afterwards.
+goes on with the Nth of the same draw after an interrupted run. --tests
+runs only the tests whose names match REGEX, for a quick look at the
+mutants of one part; ctest stops at the first test that fails, as one
+failure kills the mutant. Left out are the real-window test, which depends
+on the machine's load, and the package's tests, which read no game code. A
+mutant is killed when a test fails or runs out of time; one that does not
+compile does not count. Every file is restored afterwards.
 """
 import argparse
 import os
@@ -77,7 +80,7 @@ def apply(text, mutant):
     return '\n'.join(lines)
 
 
-def run(build, mutant):
+def run(build, mutant, tests):
     path = mutant[0]
     with open(path) as f:
         original = f.read()
@@ -91,8 +94,9 @@ def run(build, mutant):
                            QTEST_DISABLE_STACK_DUMP='1')
         # ctest and the tests it starts get a process group of their own, so
         # that a run out of time is ended by that group's id and nothing else.
-        ctest = subprocess.Popen(['ctest', '--timeout', '40', '-j', str(os.cpu_count()), '-E',
-                                  'tst_fenster|paket_|starter_|metainfo_|reuse_'],
+        auswahl = ['-R', tests] if tests else []
+        ctest = subprocess.Popen(['ctest', '--timeout', '40', '--stop-on-failure', '-j', str(os.cpu_count()), '-E',
+                                  'tst_fenster|paket_|starter_|metainfo_|reuse_'] + auswahl,
                                  cwd=build, env=environment, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
                                  text=True, start_new_session=True)
         try:
@@ -116,6 +120,7 @@ def main():
     parser.add_argument('--list', action='store_true', help='only list the mutants drawn')
     parser.add_argument('--unter', default='src', help='the folder whose files are mutated')
     parser.add_argument('--ab', type=int, default=0, help='the first mutant of the draw to run')
+    parser.add_argument('--tests', help='run only the tests whose names match this regular expression')
     arguments = parser.parse_args()
     build, count, seed = arguments.build, arguments.count, arguments.seed
     # Without tests every mutant would survive, and the run would say nothing.
@@ -139,7 +144,7 @@ def main():
         if arguments.list:
             print(index, mutant)
             continue
-        status, failed = run(build, mutant)
+        status, failed = run(build, mutant, arguments.tests)
         tally[status] += 1
         print('%3d %-8s %s:%d %s %r -> %r  %s' % (index, status, mutant[0], mutant[2] + 1, mutant[1],
                                                    mutant[4].strip()[:40], mutant[5].strip()[:40], ' '.join(failed)),

@@ -52,8 +52,8 @@ std::vector<Feld> ring(int zeile, int spalte, int breite)
 }
 
 // Loops of the given sizes (even, at least four), packed into bands two rows
-// high with a row between them.
-Lage nurRinge(int zeilen, int spalten, const std::vector<int> &groessen)
+// high with a row between them; `ringVon` learns each box's loop.
+Lage nurRinge(int zeilen, int spalten, const std::vector<int> &groessen, std::map<int, std::size_t> &ringVon)
 {
     std::vector<std::vector<Feld>> laeufe;
     int zeile = 0, spalte = 0;
@@ -64,9 +64,21 @@ Lage nurRinge(int zeilen, int spalten, const std::vector<int> &groessen)
             spalte = 0;
         }
         laeufe.push_back(ring(zeile, spalte, breite));
+        for (const Feld &f : laeufe.back())
+            ringVon[f.y() * spalten + f.x()] = laeufe.size() - 1;
         spalte += breite;
     }
     return nurFrei(zeilen, spalten, laeufe);
+}
+
+int ringOrakel(const std::vector<int> &groessen, unsigned uebrig, std::map<unsigned, int> &gemerkt);
+
+// What giving away loop i of those left is worth to the player giving it.
+int abgabe(const std::vector<int> &groessen, std::size_t i, unsigned uebrig, std::map<unsigned, int> &gemerkt)
+{
+    const int danach = ringOrakel(groessen, uebrig & ~(1u << i), gemerkt);
+    // Its receiver takes it all and moves next, or hands the last four back.
+    return -std::max(groessen[i] + danach, groessen[i] - 4 - (4 + danach));
 }
 
 // A loops-only position valued the plain way: the player to move gives away
@@ -80,12 +92,8 @@ int ringOrakel(const std::vector<int> &groessen, unsigned uebrig, std::map<unsig
         return bekannt->second;
     int bestes = -100000;
     for (std::size_t i = 0; i < groessen.size(); ++i) {
-        if (!(uebrig & (1u << i)))
-            continue;
-        const int danach = ringOrakel(groessen, uebrig & ~(1u << i), gemerkt);
-        const int nimmtAlles = groessen[i] + danach;
-        const int gibtVierZurueck = groessen[i] - 4 - (4 + danach);
-        bestes = std::max(bestes, -std::max(nimmtAlles, gibtVierZurueck));
+        if (uebrig & (1u << i))
+            bestes = std::max(bestes, abgabe(groessen, i, uebrig, gemerkt));
     }
     return gemerkt[uebrig] = bestes;
 }
@@ -137,7 +145,10 @@ class TestFaustregel : public QObject
 private slots:
     // Loops alone: their sizes are read off the board, and their value is
     // the plain recursion's over every order of giving them away; where the
-    // position is small, also the referee's.
+    // position is small, also the referee's. The Meister, searching or not,
+    // gives away a loop the recursion rates best, and with the first loop,
+    // of four, handed to it, takes it and moves among the others or hands it
+    // back, as the recursion says.
     void ringe_data()
     {
         QTest::addColumn<int>("zeilen");
@@ -151,6 +162,12 @@ private slots:
         QTest::newRow("seven of four") << 11 << 13 << std::vector<int>{4, 4, 4, 4, 4, 4, 4};
         QTest::newRow("seven, mixed") << 11 << 13 << std::vector<int>{10, 4, 8, 6, 4, 12, 6};
         QTest::newRow("six, large ones") << 11 << 13 << std::vector<int>{24, 8, 16, 4, 10, 6};
+        // Beyond any search.
+        QTest::newRow("eleven of six, one of eight") << 11 << 13 << std::vector<int>{6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 8};
+        QTest::newRow("four beside loops worth -8") << 11 << 13 << std::vector<int>{4, 4, 4, 6, 10, 10, 10, 10, 10};
+        QTest::newRow("four beside loops worth -6") << 11 << 13 << std::vector<int>{4, 4, 4, 4, 10, 10, 10, 10, 10};
+        QTest::newRow("four beside loops worth -2") << 11 << 13 << std::vector<int>{4, 4, 4, 4, 4, 10, 10, 10, 10, 10};
+        QTest::newRow("four beside loops worth 0") << 11 << 13 << std::vector<int>{4, 4, 4, 4, 4, 8, 10, 10, 10, 10};
     }
 
     void ringe()
@@ -158,7 +175,8 @@ private slots:
         QFETCH(int, zeilen);
         QFETCH(int, spalten);
         QFETCH(std::vector<int>, groessen);
-        const Lage lage = nurRinge(zeilen, spalten, groessen);
+        std::map<int, std::size_t> ringVon;
+        const Lage lage = nurRinge(zeilen, spalten, groessen, ringVon);
         std::vector<int> gelesen{-1};
         QVERIFY(Faustregel::nurRinge(lage, gelesen));
         std::sort(gelesen.begin(), gelesen.end());
@@ -171,6 +189,16 @@ private slots:
         QCOMPARE(Faustregel::ringWert(groessen), wert);
         if (lage.freieSeiten() <= int(Schiedsrichter::hoechstensFrei))
             QCOMPARE(Schiedsrichter(lage).wert(lage), wert);
+        int a = -1, b = -1;
+        lage.felderAn(Meister().waehle(lage).seite, a, b);
+        QCOMPARE(abgabe(groessen, ringVon.at(a), (1u << groessen.size()) - 1, gemerkt), wert);
+        if (groessen.front() == 4) {
+            Lage geoeffnet = lage;
+            geoeffnet.ziehe(seiteZwischen(lage, {0, 0}, {1, 0}));
+            const int nehmen = 4 + ringOrakel(groessen, (1u << groessen.size()) - 2, gemerkt);
+            QVERIFY(nehmen != 0); // handing back is worth -nehmen
+            QCOMPARE(geoeffnet.ziehe(Meister().waehle(geoeffnet).seite) > 0, nehmen > 0);
+        }
     }
 
     // With only chains left, which are more than loops, the fewest boxes
