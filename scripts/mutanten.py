@@ -4,20 +4,26 @@
 """Shows which faults the tests catch: seeded source mutants, each built and tested.
 
 Usage, from the project folder, with a configured build folder:
-    python3 scripts/mutanten.py BUILD COUNT SEED [--list] [--unter FOLDER] [--ab N] [--tests REGEX]
+    python3 scripts/mutanten.py BUILD COUNT SEED [--list] [--unter FOLDER] [--ab N] [--bis N] [--tests REGEX]
 
 Every mutant of src/ is listed: a comparison or arithmetic operator swapped,
 && and || exchanged, an integer constant one up or down, true and false
 exchanged, a statement deleted, an if or while condition negated. COUNT of
 them are drawn with SEED (from FOLDER alone with --unter, src/computer say);
 each is written into its file, BUILD is built, and ctest runs there; --ab N
-goes on with the Nth of the same draw after an interrupted run. --tests
+goes on with the Nth of the same draw after an interrupted run, and --bis N
+stops before the Nth, so that two copies of the tree can share a draw. --tests
 runs only the tests whose names match REGEX, for a quick look at the
 mutants of one part; ctest stops at the first test that fails, as one
 failure kills the mutant. Left out are the real-window test, which depends
 on the machine's load, and the package's tests, which read no game code. A
 mutant is killed when a test fails or runs out of time; one that does not
 compile does not count. Every file is restored afterwards.
+
+Configure BUILD with -DPUNKTFELD_TESTFRIST=60, so that a mutant that makes a
+test hang is killed within a minute, and with
+-DCMAKE_CXX_FLAGS=-D_GLIBCXX_ASSERTIONS, so that reading past the end of a
+vector stops the test instead of going unseen.
 """
 import argparse
 import os
@@ -120,6 +126,7 @@ def main():
     parser.add_argument('--list', action='store_true', help='only list the mutants drawn')
     parser.add_argument('--unter', default='src', help='the folder whose files are mutated')
     parser.add_argument('--ab', type=int, default=0, help='the first mutant of the draw to run')
+    parser.add_argument('--bis', type=int, default=None, help='the first mutant of the draw not to run')
     parser.add_argument('--tests', help='run only the tests whose names match this regular expression')
     arguments = parser.parse_args()
     build, count, seed = arguments.build, arguments.count, arguments.seed
@@ -139,7 +146,7 @@ def main():
     print('%d mutants in all, %d drawn with seed %d' % (len(everything), len(chosen), seed), flush=True)
     tally = {'killed': 0, 'survived': 0, 'invalid': 0}
     for index, mutant in enumerate(chosen):
-        if index < arguments.ab:
+        if index < arguments.ab or (arguments.bis is not None and index >= arguments.bis):
             continue
         if arguments.list:
             print(index, mutant)
