@@ -12,19 +12,19 @@ constexpr int tippSchrittDauer = 170;
 constexpr int schritte = 6;
 }
 
-Tipp::Tipp(const Partie &partie, QObject *parent)
-    : QObject(parent), partie(partie), denker(this, Meister::Zweck::raten), timer(this)
+Tipp::Tipp(const Partie &spiel, QObject *parent)
+    : QObject(parent), spiel(spiel), denker(this, Meister::Zweck::raten), timer(this)
 {
     timer.setSingleShot(true);
     timer.setInterval(tippSchrittDauer);
     connect(&denker, &Denker::geantwortet, this, &Tipp::antwort);
     connect(&timer, &QTimer::timeout, this, &Tipp::blinkSchritt);
-    connect(&partie, &Partie::statusGeaendert, this, &Tipp::zeigeVerfuegbar);
+    connect(&spiel, &Partie::statusGeaendert, this, &Tipp::zeigeVerfuegbar);
 }
 
 bool Tipp::verfuegbar() const
 {
-    return partie.menschAmZug() && !partie.istFertig() && !laeuft;
+    return spiel.menschAmZug() && !spiel.istFertig() && !laeuft;
 }
 
 void Tipp::zeigeVerfuegbar()
@@ -43,7 +43,7 @@ void Tipp::frage()
         return;
     laeuft = true;
     zeigeVerfuegbar();
-    denker.denke(Lage(partie.stellung()));
+    denker.denke(Lage(spiel.stellung()));
 }
 
 void Tipp::zeige(int seite)
@@ -56,7 +56,7 @@ void Tipp::zeige(int seite)
 
 void Tipp::antwort(const Meister::Rat &rat)
 {
-    const Stellung &stellung = partie.stellung();
+    const Stellung &stellung = spiel.stellung();
     if (rat.seite < 0 || rat.seite >= stellung.gitter().seitenAnzahl() || !stellung.istFrei(rat.seite)) {
         beende();
         return;
@@ -65,7 +65,7 @@ void Tipp::antwort(const Meister::Rat &rat)
     schritt = 0;
     blinkSchritt();
     if (rat.exakt) {
-        const int offen = partie.offeneFelder();
+        const int offen = spiel.offeneFelder();
         emit meldung(meldungstext(QString::number((offen + rat.wert) / 2), QString::number(offen)));
         meldungGezeigt = true;
     }

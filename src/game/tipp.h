@@ -25,7 +25,7 @@ public:
     // The hint's line is drawn this wide, whatever the side's own width.
     static constexpr int breite = 2;
 
-    explicit Tipp(const Partie &partie, QObject *parent = nullptr);
+    explicit Tipp(const Partie &spiel, QObject *parent = nullptr);
 
     void frage();
     // Blinks a side already known, numbered as the engine numbers it,
@@ -54,7 +54,7 @@ private:
     void blinkSchritt();
     void zeigeVerfuegbar();
 
-    const Partie &partie;
+    const Partie &spiel;
     Denker denker;
     QTimer timer;
     bool laeuft = false;
