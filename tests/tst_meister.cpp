@@ -1,9 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Punktfeld developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "computer/endspielsuche.h"
 #include "computer/faustregel.h"
 #include "computer/lage.h"
 #include "computer/meister.h"
+#include "computer/notbremse.h"
 #include "lagezeichnung.h"
 #include "schiedsrichter.h"
 
@@ -12,6 +14,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdlib>
+#include <limits>
 #include <optional>
 #include <thread>
 #include <vector>
@@ -440,6 +443,31 @@ private slots:
         QVERIFY(rat.seite >= 0 && rat.seite < lage.seitenAnzahl() && lage.istFrei(rat.seite));
         if (rat.exakt && allein.exakt)
             QCOMPARE(rat.wert, allein.wert);
+    }
+
+    // The positions the search visits to solve three fixed positions of the
+    // small board, as a signature of how it orders, cuts and keeps them:
+    // the values are checked elsewhere, this catches a change that costs
+    // work without changing a value. A change meant to alter it gives the
+    // new count here, and its reason with the cost curve in BENCHMARKS.md.
+    void arbeitsSignatur()
+    {
+        constexpr int frei = 36;
+        constexpr long erwartet = 141091;
+        std::srand(36);
+        long knoten = 0;
+        for (int i = 0; i < 3; ++i) {
+            Lage lage(5, 6);
+            while (lage.freieSeiten() > frei)
+                lage.ziehe(zufallszug(lage, 8));
+            const Notbremse ohneFrist(Notbremse::Uhr::time_point::max(), nullptr);
+            Endspielsuche suche(lage, std::numeric_limits<long>::max(), ohneFrist);
+            int seite = -1;
+            int wert = 0;
+            QVERIFY(suche.loese(seite, wert));
+            knoten += suche.knotenZahl();
+        }
+        QCOMPARE(knoten, erwartet);
     }
 
     // Two Meisters think at once about one position while a third, on the
