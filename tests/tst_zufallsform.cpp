@@ -88,6 +88,8 @@ private slots:
     void formen()
     {
         QFETCH(int, groesse);
+        // Every width of the large board's bands occurs, as it always has.
+        QSet<int> gesehen[3];
         for (int saat = 1; saat <= saaten; ++saat) {
             const QByteArray wo = "seed " + QByteArray::number(saat);
             std::srand(unsigned(saat));
@@ -125,12 +127,17 @@ private slots:
             QCOMPARE(qBound(0, a, 8), a);
             QCOMPARE(qBound(0, b, 4), b);
             QCOMPARE(qBound(0, c, 5), c);
+            gesehen[0] << a;
+            gesehen[1] << b;
+            gesehen[2] << c;
             const int spalten[3][2] = {{1, b + 1}, {b + 4, b + c + 7}, {b + c + 10, 19}};
             for (int k = 0; k < 6; ++k) {
                 const QRect band(QPoint(spalten[k % 3][0], k < 3 ? 1 : a + 4), QPoint(spalten[k % 3][1], k < 3 ? a + 1 : 13));
                 QCOMPARE(r[k].translated(r[k] == band.translated(1, 0) ? -1 : 0, 0), band);
             }
         }
+        if (groesse == 2)
+            QCOMPARE(QVector<int>({int(gesehen[0].size()), int(gesehen[1].size()), int(gesehen[2].size())}), QVector<int>({9, 5, 6}));
     }
 };
 
