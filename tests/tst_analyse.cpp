@@ -39,6 +39,9 @@ int nimmSonstIrgendwas(const Stellung &stellung)
     return Faustregel::fangStelle(Lage(stellung), nehmen, ablehnen) ? nehmen : Computerspieler::irgendeineSeite(stellung);
 }
 
+// Turns the review's table shows without scrolling.
+constexpr int sichtbareZuege = 3;
+
 QStringList spalte(const QTableWidget &tabelle, int spalte)
 {
     QStringList texte;
@@ -109,8 +112,19 @@ private slots:
         QSignalSpy fertig(fenster->findChild<Analyse *>(), &Analyse::fertig);
         QVERIFY(Ansicht::aktiv(*fenster, "actionAnalyse"));
         Ansicht::loese(*fenster, "actionAnalyse");
+        // The progress bar shows each position valued, the last one too.
+        QPointer<QProgressDialog> fortschritt = fenster->findChild<QProgressDialog *>();
+        QVERIFY(fortschritt);
+        const int stellungen = fortschritt->maximum();
+        QStringList gezeigt, erwartetGezeigt;
+        connect(fenster->findChild<Analyse *>(), &Analyse::fortschritt, this, [&](int fertig) {
+            gezeigt << QString::number(fortschritt ? fortschritt->value() : -1);
+            erwartetGezeigt << QString::number(fertig);
+        });
         QTRY_VERIFY(dialog());
         QCOMPARE(fertig.count(), 1);
+        QCOMPARE(gezeigt, erwartetGezeigt);
+        QCOMPARE(gezeigt.size(), stellungen);
         const auto ergebnis = fertig.first().first().value<Analyse::Ergebnis>();
         const auto &verlauf = spiel().partie().verlauf().alle();
         Lage lage = start;
@@ -155,6 +169,11 @@ private slots:
             QCOMPARE(tabelle(*dialog())->item(zeile, 3)->text().isEmpty(), erwartet[zeile] == "0");
             QCOMPARE(tabelle(*dialog())->item(zeile, 1)->text().contains("(−"), erwartet[zeile] != "0");
         }
+        // The table shows several turns at once, not only one or two.
+        const QTableWidget &zeilen = *tabelle(*dialog());
+        QVERIFY(zeilen.isVisible());
+        const int sichtbar = zeilen.viewport()->height() / zeilen.rowHeight(0);
+        QVERIFY2(sichtbar >= sichtbareZuege, qPrintable(QString::number(sichtbar)));
         // One point after every turn of either player, and one before them.
         const auto *chart = dialog()->findChild<QChartView *>()->chart();
         const auto *linie = qobject_cast<QXYSeries *>(chart->series().first());

@@ -53,6 +53,8 @@ class TestHauptfenster : public QObject
 {
     Q_OBJECT
     QTemporaryDir ordner;
+    // Characters in a line of text below which reading gets tiring.
+    static constexpr int kuerzesteZeile = 45;
     // With PUNKTFELD_SPRACHE=en the window speaks English, as for a player
     // whose system prefers English.
     const bool englisch = qEnvironmentVariable("PUNKTFELD_SPRACHE") == "en";
@@ -298,6 +300,20 @@ private slots:
         if (spalten.size() > 1)
             Ansicht::loese(fenster, "actionRueckgaengig");
         QTRY_COMPARE_WITH_TIMEOUT(ende->text(), QString(), spalten.size() > 1 ? 0 : 10000);
+    }
+
+    // The rules open at a size that reads comfortably: lines of at least
+    // the shortest measure typographers recommend, and no scrolling sideways.
+    void regeln()
+    {
+        MainWindow fenster;
+        Ansicht::loese(fenster, "actionSpielregeln");
+        QDialog *regeln = nullptr;
+        QTRY_VERIFY((regeln = fenster.findChild<QDialog *>()) && regeln->isVisible());
+        const auto *text = regeln->findChild<QTextBrowser *>();
+        const int zeichen = text->viewport()->width() / text->fontMetrics().averageCharWidth();
+        QVERIFY2(zeichen >= kuerzesteZeile, qPrintable(QString::number(zeichen)));
+        QVERIFY(!text->horizontalScrollBar()->isVisible());
     }
 
     // "Zügig spielen" is kept, and nothing else is. Then the computer's
