@@ -32,8 +32,7 @@ Endspielsuche::Endspielsuche(const Lage &lage, long knotenGrenze, const Notbrems
         int &nr = kastenNr[static_cast<std::size_t>(platz)];
         if (nr < 0) {
             nr = kastenZahl++;
-            kastenSeiten.push_back(0);
-            frei.push_back(Richtung::anzahl - lage.geschlosseneSeiten(platz));
+            frei[nr] = Richtung::anzahl - lage.geschlosseneSeiten(platz);
         }
         return nr;
     };
@@ -43,15 +42,15 @@ Endspielsuche::Endspielsuche(const Lage &lage, long knotenGrenze, const Notbrems
         lage.felderAn(s, a, b);
         const int i = static_cast<int>(lageSeite.size());
         lageSeite.push_back(s);
-        kastenA.push_back(nummer(a));
-        kastenB.push_back(nummer(b));
-        kastenSeiten[static_cast<std::size_t>(kastenA.back())] |= std::uint64_t(1) << i;
-        kastenSeiten[static_cast<std::size_t>(kastenB.back())] |= std::uint64_t(1) << i;
+        kastenA[i] = nummer(a);
+        kastenB[i] = nummer(b);
+        kastenSeiten[kastenA[i]] |= std::uint64_t(1) << i;
+        kastenSeiten[kastenB[i]] |= std::uint64_t(1) << i;
         freiMaske |= std::uint64_t(1) << i;
     }
     offen = lage.offeneFelder();
     for (int k = 0; k < kastenZahl; ++k) {
-        if (frei[static_cast<std::size_t>(k)] == 1) {
+        if (frei[k] == 1) {
             nehmbarMaske[k / maskenBits] |= std::uint64_t(1) << (k % maskenBits);
             ++nehmbarZahl;
         }
@@ -71,6 +70,7 @@ Endspielsuche::Endspielsuche(const Lage &lage, long knotenGrenze, const Notbrems
             const int s = lageSeite[static_cast<std::size_t>(i)];
             const int bit = symmetrieZahl > 1 ? innen[static_cast<std::size_t>(lage.gespiegelt(s, art))] : i;
             bildBit[art][i] = static_cast<std::uint8_t>(bit);
+            bildMaske[i][art] = std::uint64_t(1) << bit;
             urbild[art][bit] = static_cast<std::int8_t>(i);
             bild[art] |= std::uint64_t(1) << bit;
         }
@@ -99,66 +99,47 @@ std::uint64_t Endspielsuche::schluessel(int &art) const
 int Endspielsuche::ziehe(int s)
 {
     freiMaske &= ~(std::uint64_t(1) << s);
-    for (int art = 0; art < symmetrieZahl; ++art)
-        bild[art] &= ~(std::uint64_t(1) << bildBit[art][s]);
+    for (int art = 0; art < Lage::symmetrien; ++art)
+        bild[art] ^= bildMaske[s][art];
     const int fertig = schliesse(kastenA[s]) + schliesse(kastenB[s]);
     offen -= fertig;
     return fertig;
 }
 
-int Endspielsuche::schliesse(int k)
+// Whether a side makes a box one that can be taken, or completes it, is as
+// good as chance: the counts are changed without a branch.
+inline int Endspielsuche::schliesse(int k)
 {
-    std::uint64_t &wort = nehmbarMaske[k / maskenBits];
-    const std::uint64_t bit = std::uint64_t(1) << (k % maskenBits);
-    switch (--frei[static_cast<std::size_t>(k)]) {
-    case 1:
-        wort |= bit;
-        ++nehmbarZahl;
-        return 0;
-    case 0:
-        wort &= ~bit;
-        --nehmbarZahl;
-        return 1;
-    default:
-        return 0;
-    }
+    const int f = --frei[k];
+    nehmbarMaske[k / maskenBits] ^= std::uint64_t(f <= 1) << (k % maskenBits);
+    nehmbarZahl += (f == 1) - (f == 0);
+    return f == 0;
 }
 
-void Endspielsuche::oeffne(int k)
+inline void Endspielsuche::oeffne(int k)
 {
-    std::uint64_t &wort = nehmbarMaske[k / maskenBits];
-    const std::uint64_t bit = std::uint64_t(1) << (k % maskenBits);
-    switch (frei[static_cast<std::size_t>(k)]++) {
-    case 0:
-        wort |= bit;
-        ++nehmbarZahl;
-        ++offen;
-        break;
-    case 1:
-        wort &= ~bit;
-        --nehmbarZahl;
-        break;
-    default:
-        break;
-    }
+    const int f = frei[k]++;
+    nehmbarMaske[k / maskenBits] ^= std::uint64_t(f <= 1) << (k % maskenBits);
+    nehmbarZahl += (f == 0) - (f == 1);
+    offen += f == 0;
 }
 
 void Endspielsuche::nimmZurueck(int s)
 {
     freiMaske |= std::uint64_t(1) << s;
-    for (int art = 0; art < symmetrieZahl; ++art)
-        bild[art] |= std::uint64_t(1) << bildBit[art][s];
+    for (int art = 0; art < Lage::symmetrien; ++art)
+        bild[art] ^= bildMaske[s][art];
     oeffne(kastenA[s]);
     oeffne(kastenB[s]);
 }
 
-int Endspielsuche::freieSeiteVon(int k) const
+inline int Endspielsuche::freieSeiteVon(int k) const
 {
-    const std::uint64_t m = kastenSeiten[static_cast<std::size_t>(k)] & freiMaske;
+    const std::uint64_t m = kastenSeiten[k] & freiMaske;
     return m ? niedrigstesBit(m) : -1;
 }
 
-int Endspielsuche::sichererFang() const
+int Endspielsuche::sichererFang(Wahl &wahl) const
 {
     // Taking a box is never wrong when the box behind it does not continue a
     // chain: either it falls with it, or it keeps three or four free sides.
@@ -167,66 +148,72 @@ int Endspielsuche::sichererFang() const
     // turn worth making other than taking everything ends with such a
     // hand-over, so a line that takes this box later can take it now.
     int fang = -1;
-    jederNehmbare([this, &fang](int k) {
+    wahl.anzahl = 0;
+    jederNehmbare([this, &fang, &wahl](int k) {
         const int s = freieSeiteVon(k);
-        if (frei[static_cast<std::size_t>(andererKasten(s, k))] != 2 || !kannAbgebenWerden(k)) {
+        const Abgabe a = frei[andererKasten(s, k)] == 2 ? abgabe(k, s) : Abgabe{};
+        if (!a.amEnde) {
             fang = s;
             return false;
+        }
+        // What the moves of the position need, so that they are not looked
+        // for twice.
+        if (wahl.anzahl < Wahl::plaetze) {
+            wahl.nimm[wahl.anzahl] = s;
+            wahl.gib[wahl.anzahl] = nehmbarZahl == a.allein ? a.gib : -1;
+            ++wahl.anzahl;
         }
         return true;
     });
     return fang;
 }
 
-int Endspielsuche::ablehnSeite(int k, int nehmbar, bool *amEnde) const
+inline Endspielsuche::Abgabe Endspielsuche::abgabe(int k, int s) const
 {
-    // Box k can be taken and the box n behind it has one more free side t.
-    // Drawing t hands over k and n, and is worth trying only when that is all
-    // it hands over: at the end of a chain (the box beyond t keeps two free
-    // sides or more) or of a loop (the box beyond t and the last box form a
-    // second pair).
-    const int s = freieSeiteVon(k);
+    // Box k can be taken by side s and the box n behind it has one more free
+    // side t. Drawing t hands over k and n, and is worth trying only when
+    // that is all it hands over: at the end of a chain (the box beyond t
+    // keeps two free sides or more) or of a loop (the box beyond t and the
+    // last box form a second pair).
     const int n = andererKasten(s, k);
-    const std::uint64_t rest = kastenSeiten[static_cast<std::size_t>(n)] & freiMaske & ~(std::uint64_t(1) << s);
+    const std::uint64_t rest = kastenSeiten[n] & freiMaske & ~(std::uint64_t(1) << s);
     const int t = niedrigstesBit(rest);
     const int m = andererKasten(t, n);
-    const int fm = frei[static_cast<std::size_t>(m)];
-    bool ende = fm >= 3;
-    if (!ende && fm == 2) {
-        const std::uint64_t weiter = kastenSeiten[static_cast<std::size_t>(m)] & freiMaske & ~(std::uint64_t(1) << t);
-        const int u = niedrigstesBit(weiter);
-        ende = frei[static_cast<std::size_t>(andererKasten(u, m))] == 1;
+    const int fm = frei[m];
+    if (fm >= 3)
+        return Abgabe{t, true, 1};
+    if (fm == 2) {
+        const std::uint64_t weiter = kastenSeiten[m] & freiMaske & ~(std::uint64_t(1) << t);
+        if (frei[andererKasten(niedrigstesBit(weiter), m)] == 1)
+            return Abgabe{t, true, 2};
     }
-    if (amEnde)
-        *amEnde = ende;
-    return (ende && nehmbar == (fm >= 3 ? 1 : 2)) ? t : -1;
+    return Abgabe{};
 }
 
-bool Endspielsuche::kannAblehnen() const
+bool Endspielsuche::kannAblehnen(const Wahl &wahl) const
 {
-    if (nehmbarZahl == 0 || nehmbarZahl > 2)
-        return false;
-    bool gefunden = false;
-    jederNehmbare([this, &gefunden](int k) {
-        gefunden = ablehnSeite(k, nehmbarZahl) >= 0;
-        return !gefunden;
-    });
-    return gefunden;
+    return std::any_of(wahl.gib, wahl.gib + wahl.anzahl, [](int t) { return t >= 0; });
 }
 
-int Endspielsuche::erzeugeZuege(int *zuege, int tabellenZug) const
+int Endspielsuche::erzeugeZuege(int *zuege, int tabellenZug, const Wahl &wahl) const
 {
     int anzahl = 0;
-    if (nehmbarZahl > 0) {
-        jederNehmbare([this, zuege, &anzahl](int k) {
-            const int s = freieSeiteVon(k);
-            if (std::find(zuege, zuege + anzahl, s) == zuege + anzahl)
-                zuege[anzahl++] = s;
-            const int t = ablehnSeite(k, nehmbarZahl);
-            if (t >= 0 && std::find(zuege, zuege + anzahl, t) == zuege + anzahl)
-                zuege[anzahl++] = t;
+    const auto fuegeAn = [zuege, &anzahl](int s) {
+        if (s >= 0 && std::find(zuege, zuege + anzahl, s) == zuege + anzahl)
+            zuege[anzahl++] = s;
+    };
+    if (nehmbarZahl > Wahl::plaetze) {
+        // More boxes can be taken than a hand-over leaves: only taking.
+        jederNehmbare([this, &fuegeAn](int k) {
+            fuegeAn(freieSeiteVon(k));
             return true;
         });
+    }
+    for (int i = 0; i < wahl.anzahl && nehmbarZahl <= Wahl::plaetze; ++i) {
+        fuegeAn(wahl.nimm[i]);
+        fuegeAn(wahl.gib[i]);
+    }
+    if (nehmbarZahl > 0) {
         // The side that was best before goes first here too.
         const auto zug = std::find(zuege, zuege + anzahl, tabellenZug);
         if (zug != zuege + anzahl)
@@ -244,17 +231,25 @@ int Endspielsuche::erzeugeZuege(int *zuege, int tabellenZug) const
         const int s = niedrigstesBit(m);
         if (s == tabellenZug)
             continue;
-        const int g = (frei[static_cast<std::size_t>(kastenA[s])] <= 2) + (frei[static_cast<std::size_t>(kastenB[s])] <= 2);
+        const int g = (frei[kastenA[s]] <= 2) + (frei[kastenB[s]] <= 2);
         gruppe[g][gruppenZahl[g]++] = s;
     }
-    const int sicher = gruppenZahl[0];
-    for (int g = 0; g < 3; ++g) {
+    // Among the safe sides, those that cut off most often before go first;
+    // sorted in place, as a sort that needs memory would ask for it at
+    // every position.
+    int *sicher = zuege + anzahl;
+    for (int i = 0; i < gruppenZahl[0]; ++i) {
+        const int s = gruppe[0][i];
+        int j = i;
+        for (; j > 0 && geschichte[sicher[j - 1]] < geschichte[s]; --j)
+            sicher[j] = sicher[j - 1];
+        sicher[j] = s;
+    }
+    anzahl += gruppenZahl[0];
+    for (int g = 1; g < 3; ++g) {
         std::copy(gruppe[g], gruppe[g] + gruppenZahl[g], zuege + anzahl);
         anzahl += gruppenZahl[g];
     }
-    // Among the safe sides, those that cut off most often before go first.
-    int *erste = zuege + anzahl - (sicher + gruppenZahl[1] + gruppenZahl[2]);
-    std::stable_sort(erste, erste + sicher, [this](int x, int y) { return geschichte[x] > geschichte[y]; });
     return anzahl;
 }
 
@@ -263,11 +258,12 @@ int Endspielsuche::suche(int alpha, int beta)
     int gewonnen = 0;
     int gezogen[hoechstensSeiten];
     int anzahl = 0;
-    for (int s = sichererFang(); s >= 0; s = sichererFang()) {
+    Wahl wahl;
+    for (int s = sichererFang(wahl); s >= 0; s = sichererFang(wahl)) {
         gewonnen += ziehe(s);
         gezogen[anzahl++] = s;
     }
-    const int wert = gewonnen + (freiMaske ? knotenWert(alpha - gewonnen, beta - gewonnen) : 0);
+    const int wert = gewonnen + (freiMaske ? knotenWert(alpha - gewonnen, beta - gewonnen, wahl) : 0);
     while (anzahl > 0)
         nimmZurueck(gezogen[--anzahl]);
     return wert;
@@ -281,7 +277,7 @@ int Endspielsuche::probiere(int s, int alpha, int beta)
     return v;
 }
 
-int Endspielsuche::knotenWert(int alpha, int beta)
+int Endspielsuche::knotenWert(int alpha, int beta, const Wahl &wahl)
 {
     if (gibtAuf())
         return 0;
@@ -293,7 +289,7 @@ int Endspielsuche::knotenWert(int alpha, int beta)
     // as much as the opponent from the rest: taking them all and moving on,
     // or handing them over and letting the opponent move on, leaves the same
     // position, so one of the two is worth nothing less than nothing.
-    if (beta <= 0 && kannAblehnen())
+    if (beta <= 0 && kannAblehnen(wahl))
         return 0;
     int art = 0;
     const std::uint64_t schluessel = this->schluessel(art);
@@ -311,7 +307,7 @@ int Endspielsuche::knotenWert(int alpha, int beta)
     }
     const int alphaVorher = alpha;
     int zuege[hoechstensSeiten];
-    const int anzahl = erzeugeZuege(zuege, tabellenZug);
+    const int anzahl = erzeugeZuege(zuege, tabellenZug, wahl);
     int bester = -Wertgrenze::unendlich;
     int besterZug = -1;
     for (int i = 0; i < anzahl; ++i) {
@@ -352,11 +348,12 @@ bool Endspielsuche::loese(int &seite, int &wert)
         return false;
     int zuege[hoechstensSeiten];
     int anzahl = 0;
-    const int fang = sichererFang();
+    Wahl wahl;
+    const int fang = sichererFang(wahl);
     if (fang >= 0)
         zuege[anzahl++] = fang;
     else
-        anzahl = erzeugeZuege(zuege, -1);
+        anzahl = erzeugeZuege(zuege, -1, wahl);
     int bester = -Wertgrenze::unendlich;
     int besterZug = -1;
     for (int i = 0; i < anzahl; ++i) {

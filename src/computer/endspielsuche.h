@@ -51,34 +51,48 @@ public:
     std::size_t tabellenBytes() const { return tabelle.bytes(); }
 
 private:
+    // What the look for a box that is always right to take found when there
+    // was none: then every box that can be taken ends a chain or loop whose
+    // last boxes can be handed over. For the first two such boxes, the side
+    // that takes it and the side that hands it over with the box behind it,
+    // or -1 when that side would hand over more.
+    struct Wahl
+    {
+        static constexpr int plaetze = 2;
+        int anzahl = 0;
+        int nimm[plaetze] = {};
+        int gib[plaetze] = {};
+    };
+    // How a box that can be taken is handed over together with the box
+    // behind it, which has two free sides: `gib`, that box's other free
+    // side, does it; `amEnde`, whether the two are the last two (four) of
+    // their chain (loop), whatever boxes can be taken besides; `allein`, how
+    // many boxes can be taken when `gib` hands over these alone: one at the
+    // end of a chain, the two ends of a loop.
+    struct Abgabe
+    {
+        int gib = -1;
+        bool amEnde = false;
+        int allein = 0;
+    };
+
     int suche(int alpha, int beta);
-    int knotenWert(int alpha, int beta);
+    int knotenWert(int alpha, int beta, const Wahl &wahl);
     // Draws side s, values what follows for the player drawing it, and
     // takes the side back.
     int probiere(int s, int alpha, int beta);
     // Fills `zuege` with the sides worth trying once no box is left that is
     // always right to take, each free side once at most, so hoechstensSeiten
     // places are enough; returns their number.
-    int erzeugeZuege(int *zuege, int tabellenZug) const;
-    // The side that takes a box that is always right to take, or -1. It
-    // takes more than its twin Faustregel::sichererFang: also every box that
-    // cannot become one of the last boxes handed over. It runs at every node
-    // of the search.
-    int sichererFang() const;
-    // When box k, one of the `nehmbar` boxes that can be taken, ends a chain
-    // or loop whose last two (four) boxes can be handed over: the side that
-    // does it, else -1. The twin of Faustregel::ablehnSeite, on masks. With
-    // `amEnde`, also whether k and the box behind it are the last two (four)
-    // of their chain (loop), whatever boxes can be taken besides.
-    int ablehnSeite(int k, int nehmbar, bool *amEnde = nullptr) const;
-    // Whether box k, one of the boxes that can be taken, can be among the
-    // last boxes handed over, now or once the boxes before it are taken.
-    bool kannAbgebenWerden(int k) const
-    {
-        bool amEnde = false;
-        ablehnSeite(k, 0, &amEnde);
-        return amEnde;
-    }
+    int erzeugeZuege(int *zuege, int tabellenZug, const Wahl &wahl) const;
+    // The side that takes a box that is always right to take, or -1 with
+    // `wahl` filled. It takes more than its twin Faustregel::sichererFang:
+    // also every box that cannot become one of the last boxes handed over.
+    // It runs at every node of the search.
+    int sichererFang(Wahl &wahl) const;
+    // Box k can be taken by side s. The twin of Faustregel::ablehnSeite, on
+    // masks.
+    Abgabe abgabe(int k, int s) const;
     // Calls tue(k) for every box k that can be taken until it returns false.
     template<typename F>
     void jederNehmbare(F &&tue) const
@@ -92,7 +106,7 @@ private:
     }
     // True when the last two (four) boxes of a chain (loop) can be handed
     // over.
-    bool kannAblehnen() const;
+    bool kannAblehnen(const Wahl &wahl) const;
     int ziehe(int s);
     void nimmZurueck(int s);
     // A side of box k drawn or taken back; closing returns the boxes completed.
@@ -113,21 +127,25 @@ private:
     int seitenZahl = 0;
     int kastenZahl = 0;
     std::vector<int> lageSeite;
-    std::vector<int> kastenA;
-    std::vector<int> kastenB;
-    std::vector<std::uint64_t> kastenSeiten;
-    std::vector<int> frei;
+    // Every free side touches two boxes, so there are twice as many boxes as
+    // sides at most.
+    static constexpr int hoechstensKaesten = 2 * hoechstensSeiten;
+    int kastenA[hoechstensSeiten] = {};
+    int kastenB[hoechstensSeiten] = {};
+    std::uint64_t kastenSeiten[hoechstensKaesten] = {};
+    int frei[hoechstensKaesten] = {};
     std::uint64_t freiMaske = 0;
     // Under each symmetry: the bit of each free side among the board's inner
-    // sides, the free side of each bit, and the mask of the free sides.
+    // sides (also as a mask), the free side of each bit, and the mask of the
+    // free sides.
     int symmetrieZahl = 1;
     std::uint8_t bildBit[Lage::symmetrien][hoechstensSeiten] = {};
+    std::uint64_t bildMaske[hoechstensSeiten][Lage::symmetrien] = {};
     std::int8_t urbild[Lage::symmetrien][hoechstensSeiten] = {};
     std::uint64_t bild[Lage::symmetrien] = {};
     int offen = 0;
-    // The boxes with one free side, one bit each: every free side touches
-    // two boxes, so there are twice as many boxes as sides at most.
-    static constexpr int nehmbarWorte = 2;
+    // The boxes with one free side, one bit each.
+    static constexpr int nehmbarWorte = hoechstensKaesten / Seitenbits::maskenBits;
     std::uint64_t nehmbarMaske[nehmbarWorte] = {};
     int nehmbarZahl = 0;
     long geschichte[hoechstensSeiten] = {};

@@ -16,10 +16,15 @@ namespace Seitenbits {
 
 constexpr int maskenBits = std::numeric_limits<std::uint64_t>::digits;
 
-// The number of the lowest set bit of a non-zero mask: the bit times a de
-// Bruijn sequence has a different pattern in its top bits for every bit.
+// The number of the lowest set bit of a non-zero mask. The search asks this
+// several times at every position: where the compiler offers the processor's
+// own instruction, that is used; elsewhere, the bit times a de Bruijn
+// sequence has a different pattern in its top bits for every bit.
 inline int niedrigstesBit(std::uint64_t maske)
 {
+#if defined(__GNUC__) || defined(__clang__)
+    return __builtin_ctzll(maske);
+#else
     constexpr int musterBits = 6;
     static_assert(1 << musterBits == maskenBits, "one pattern for every bit of a mask");
     static constexpr int debruijn[maskenBits] = {
@@ -27,6 +32,7 @@ inline int niedrigstesBit(std::uint64_t maske)
         43, 22, 45, 39, 33, 30, 24, 18, 12, 5,  63, 47, 56, 27, 60, 41, 37, 16, 54, 35, 52, 21,
         44, 32, 23, 11, 46, 26, 40, 15, 34, 20, 31, 10, 25, 14, 19, 9,  13, 8,  7,  6};
     return debruijn[((maske & (~maske + 1)) * 0x03F79D71B4CB0A89ull) >> (maskenBits - musterBits)];
+#endif
 }
 
 // The free sides of a position, those nearest the middle of the board
