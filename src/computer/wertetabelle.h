@@ -27,6 +27,15 @@ public:
 
     // The entry of the position with this key, or null when it is not kept.
     const Eintrag *finde(std::uint64_t schluessel) const;
+    // Asks the memory for the place of a key that will be looked up soon.
+    void holeVor(std::uint64_t schluessel) const
+    {
+#if defined(__GNUC__) || defined(__clang__)
+        __builtin_prefetch(&tabelle[platzFuer(schluessel)]);
+#else
+        (void)schluessel;
+#endif
+    }
     // Keeps what a search with the window (alpha, beta) found: `bester`,
     // the best value, is exact inside the window, an upper bound at or below
     // alpha and a lower bound at or above beta; with `offen` boxes open, the
