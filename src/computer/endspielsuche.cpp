@@ -63,7 +63,8 @@ int Endspielsuche::erzeugeZuege(int *zuege, int tabellenZug, const Suchlage::Wah
         return anzahl;
     }
     // The side that was best before goes first, then the safe sides, then
-    // the sides that give away the fewest boxes.
+    // the sides that give away the fewest boxes. A side that opens a chain
+    // at its end is left out: the side next to it is never worse.
     if (tabellenZug >= 0 && (lage.freieSeiten() >> tabellenZug & 1))
         zuege[anzahl++] = tabellenZug;
     // By how many of its two boxes a side gives away: none, one or both.
@@ -74,6 +75,8 @@ int Endspielsuche::erzeugeZuege(int *zuege, int tabellenZug, const Suchlage::Wah
         if (s == tabellenZug)
             continue;
         const int g = lage.gibtWeg(s);
+        if (g == 1 && lage.istUeberholt(s))
+            continue;
         gruppe[g][gruppenZahl[g]++] = s;
     }
     // Among the safe sides, those that cut off most often before go first;
@@ -147,44 +150,88 @@ int Endspielsuche::knotenWert(int alpha, int beta, const Suchlage::Wahl &wahl)
         tabellenZug = e->zug >= 0 ? lage.urbild(art, e->zug) : -1;
     }
     const int alphaVorher = alpha;
-    int zuege[hoechstensSeiten];
-    const int anzahl = erzeugeZuege(zuege, tabellenZug, wahl);
-    int schnittZug = -1;
-    if (const int schnitt = tabellenSchnitt(zuege, anzahl, beta, schnittZug); schnitt >= beta) {
-        tabelle.merke(schluessel, offen, alphaVorher, beta, schnitt, lage.bildBit(art, schnittZug));
-        return schnitt;
-    }
-    int bester = -Wertgrenze::unendlich;
+    const long bonus = long(1) << (__builtin_popcountll(lage.freieSeiten()) / 2);
     int besterZug = -1;
+    int bester = 0;
+    if (lage.kannAblehnen(wahl)) {
+        bester = wahlWert(alpha, beta, bonus, wahl, tabellenZug, besterZug);
+    } else {
+        int zuege[hoechstensSeiten];
+        const int anzahl = erzeugeZuege(zuege, tabellenZug, wahl);
+        if (const int schnitt = tabellenSchnitt(zuege, anzahl, beta, besterZug); schnitt >= beta) {
+            tabelle.merke(schluessel, offen, alphaVorher, beta, schnitt, lage.bildBit(art, besterZug));
+            return schnitt;
+        }
+        const auto probiereSeite = [this, zuege](int i, int a, int b) { return probiere(zuege[i], a, b); };
+        bester = besteSeite(zuege, anzahl, alpha, beta, bonus, probiereSeite, besterZug);
+    }
+    if (abgebrochen)
+        return 0;
+    tabelle.merke(schluessel, offen, alphaVorher, beta, bester, besterZug >= 0 ? lage.bildBit(art, besterZug) : -1);
+    return bester;
+}
+
+template<typename Werte>
+int Endspielsuche::besteSeite(const int *seiten, int anzahl, int alpha, int beta, long bonus, Werte &&werte,
+                              int &besterZug)
+{
+    int bester = -Wertgrenze::unendlich;
     for (int i = 0; i < anzahl; ++i) {
-        const int s = zuege[i];
         int v = 0;
         if (i == 0 || beta - alpha == 1) {
-            v = probiere(s, alpha, beta);
+            v = werte(i, alpha, beta);
         } else {
             // The first side is most likely best: the others only have to
             // show that they are no better, which a window of one value
             // shows with less work, and only one that is better is searched
             // again for its value.
-            v = probiere(s, alpha, alpha + 1);
+            v = werte(i, alpha, alpha + 1);
             if (v > alpha && v < beta && !abgebrochen)
-                v = probiere(s, v, beta);
+                v = werte(i, v, beta);
         }
         if (abgebrochen)
             return 0;
         if (v > bester) {
             bester = v;
-            besterZug = s;
+            besterZug = seiten[i];
             if (v > alpha) {
                 alpha = v;
                 if (alpha >= beta) {
-                    geschichte[s] += long(1) << (__builtin_popcountll(lage.freieSeiten()) / 2);
+                    geschichte[seiten[i]] += bonus;
                     break;
                 }
             }
         }
     }
-    tabelle.merke(schluessel, offen, alphaVorher, beta, bester, besterZug >= 0 ? lage.bildBit(art, besterZug) : -1);
+    return bester;
+}
+
+int Endspielsuche::wahlWert(int alpha, int beta, long bonus, const Suchlage::Wahl &wahl, int tabellenZug,
+                            int &besterZug)
+{
+    // Taking the last boxes and moving on, or handing them over so that the
+    // opponent takes them and moves on, leaves the same position: it is
+    // reached once, and its value serves both.
+    const int gib = *std::find_if(wahl.gib, wahl.gib + wahl.anzahl, [](int t) { return t >= 0; });
+    const int nimm = wahl.nimm[0];
+    const int seiten[2] = {tabellenZug == gib ? gib : nimm, tabellenZug == gib ? nimm : gib};
+    int gezogen[hoechstensSeiten];
+    int anzahl = 1;
+    gezogen[0] = nimm;
+    int boxen = lage.ziehe(nimm);
+    Suchlage::Wahl rest;
+    for (int k = lage.sichererFang(rest); k >= 0; k = lage.sichererFang(rest))
+        boxen += lage.nimmKette(k, gezogen, anzahl);
+    const auto werte = [this, &seiten, nimm, boxen, &rest](int i, int a, int b) {
+        const bool nehmen = seiten[i] == nimm;
+        if (lage.freieSeiten() == 0)
+            return nehmen ? boxen : -boxen;
+        return nehmen ? boxen + knotenWert(a - boxen, b - boxen, rest)
+                      : -boxen - knotenWert(-b - boxen, -a - boxen, rest);
+    };
+    const int bester = besteSeite(seiten, 2, alpha, beta, bonus, werte, besterZug);
+    while (anzahl > 0)
+        lage.nimmZurueck(gezogen[--anzahl]);
     return bester;
 }
 

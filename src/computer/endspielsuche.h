@@ -59,6 +59,13 @@ private:
     // always right to take, each free side once at most, so hoechstensSeiten
     // places are enough; returns their number.
     int erzeugeZuege(int *zuege, int tabellenZug, const Suchlage::Wahl &wahl) const;
+    // PVS over the sides `seiten`, `werte(i, alpha, beta)` valuing the i-th;
+    // a side that cuts off earns `bonus` in the history.
+    template<typename Werte>
+    int besteSeite(const int *seiten, int anzahl, int alpha, int beta, long bonus, Werte &&werte, int &besterZug);
+    // The value of a position whose only choice is to take the last boxes of
+    // a chain or loop or to hand them over.
+    int wahlWert(int alpha, int beta, long bonus, const Suchlage::Wahl &wahl, int tabellenZug, int &besterZug);
     // The value of the first safe side among `zuege` that the table shows
     // to reach beta, with the side in `zug`; else less than beta.
     int tabellenSchnitt(const int *zuege, int anzahl, int beta, int &zug) const;

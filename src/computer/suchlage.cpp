@@ -101,6 +101,20 @@ inline void Suchlage::oeffne(int k)
     offen += f == 0;
 }
 
+bool Suchlage::istUeberholt(int s) const
+{
+    // Side s joins box b, which has two free sides, to box j, which has
+    // three or more; u is b's other free side. Drawn, u leaves b to be taken
+    // by s, which never costs the taker anything as j keeps two free sides
+    // or more; once taken, the position is the one after s and u with b
+    // gone, which s offers the opponent too, among other choices. So u is
+    // never worse than s. Where u also ends at a box with three free sides
+    // or more, the two are alike, and the one with the higher number goes.
+    const int b = frei[kastenA[s]] == 2 ? kastenA[s] : kastenB[s];
+    const int u = freieXor[b] ^ s;
+    return frei[andererKasten(u, b)] == 2 || u < s;
+}
+
 std::uint64_t Suchlage::schluesselNach(int s) const
 {
     std::uint64_t k = bild[0] ^ bildMaske[s][0];

@@ -54,6 +54,12 @@ public:
     // or both.
     int gibtWeg(int s) const { return (frei[kastenA[s]] <= 2) + (frei[kastenB[s]] <= 2); }
 
+    // Whether side s, which joins a box with two free sides to one with
+    // three or more in a position where nothing can be taken, need not be
+    // tried because another side is at least as good for the player who
+    // draws it.
+    bool istUeberholt(int s) const;
+
     // Draws a free side and returns the boxes it completed; nimmZurueck
     // takes the side back.
     int ziehe(int s);
