@@ -65,18 +65,25 @@ int Endspielsuche::erzeugeZuege(int *zuege, int tabellenZug, const Suchlage::Wah
     // The side that was best before goes first, then the safe sides, then
     // the sides that give away the fewest boxes. A side that opens a chain
     // at its end is left out: the side next to it is never worse.
-    if (tabellenZug >= 0 && (lage.freieSeiten() >> tabellenZug & 1))
+    // Of the sides inside one chain or loop, only one is tried.
+    std::uint64_t erledigt = 0;
+    if (tabellenZug >= 0 && (lage.freieSeiten() >> tabellenZug & 1)) {
         zuege[anzahl++] = tabellenZug;
+        if (lage.gibtWeg(tabellenZug) == 2)
+            erledigt |= lage.gleicheSeiten(tabellenZug);
+    }
     // By how many of its two boxes a side gives away: none, one or both.
     int gruppe[3][hoechstensSeiten];
     int gruppenZahl[3] = {};
     for (std::uint64_t m = lage.freieSeiten(); m; m &= m - 1) {
         const int s = niedrigstesBit(m);
-        if (s == tabellenZug)
+        if (s == tabellenZug || (erledigt >> s & 1))
             continue;
         const int g = lage.gibtWeg(s);
         if (g == 1 && lage.istUeberholt(s))
             continue;
+        if (g == 2)
+            erledigt |= lage.gleicheSeiten(s);
         gruppe[g][gruppenZahl[g]++] = s;
     }
     // Among the safe sides, those that cut off most often before go first;

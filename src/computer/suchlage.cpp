@@ -115,6 +115,38 @@ bool Suchlage::istUeberholt(int s) const
     return frei[andererKasten(u, b)] == 2 || u < s;
 }
 
+std::uint64_t Suchlage::gleicheSeiten(int s) const
+{
+    // Wherever a chain between two different boxes with three free sides
+    // or more, or a loop, is opened inside, the opponent has the same
+    // choices: take every box and move on, or take all but the last two
+    // (four) and hand those over. Either way every side of it is drawn and
+    // the boxes at its ends each lose one free side, so the same position
+    // follows. A chain whose ends meet at one box is left alone: that box
+    // loses two sides and may change what the opponent can take.
+    std::uint64_t innen = std::uint64_t(1) << s;
+    int ende[2] = {-1, -1};
+    const int start[2] = {kastenA[s], kastenB[s]};
+    for (int richtung = 0; richtung < 2; ++richtung) {
+        int x = start[richtung];
+        int e = s;
+        for (;;) {
+            const int f = freieXor[x] ^ e;
+            if (f == s)
+                return innen;
+            const int y = andererKasten(f, x);
+            if (frei[y] != 2) {
+                ende[richtung] = y;
+                break;
+            }
+            innen |= std::uint64_t(1) << f;
+            x = y;
+            e = f;
+        }
+    }
+    return ende[0] != ende[1] ? innen : std::uint64_t(1) << s;
+}
+
 std::uint64_t Suchlage::schluesselNach(int s) const
 {
     std::uint64_t k = bild[0] ^ bildMaske[s][0];

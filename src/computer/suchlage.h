@@ -60,6 +60,11 @@ public:
     // draws it.
     bool istUeberholt(int s) const;
 
+    // The sides inside the chain or loop of side s, which joins two boxes
+    // with two free sides each, in a position where nothing can be taken,
+    // when each of them is as good as s; else s alone.
+    std::uint64_t gleicheSeiten(int s) const;
+
     // Draws a free side and returns the boxes it completed; nimmZurueck
     // takes the side back.
     int ziehe(int s);
