@@ -16,12 +16,12 @@ namespace {
 using Uhr = std::chrono::steady_clock;
 
 // Up to this many free sides a search to the end of a position from a game
-// on the small board visits at most about 400 000 positions (BENCHMARKS.md):
-// it gets twice as many. Above it, it gets a short try when no safe side is
-// left, where it often succeeds; with safe sides left, a position of 39 or
-// 40 free sides needs millions (a million positions take about a quarter
-// of a second on the machine of BENCHMARKS.md).
-constexpr int volleSucheBis = 38;
+// on the small board visits at most about 460 000 positions (BENCHMARKS.md):
+// it gets 800 000. Above it, it gets a short try when no safe side is left,
+// where it often succeeds; with safe sides left, a position of 40 free
+// sides needs about a million at the 90th percentile, which would make the
+// Meister's slowest decisions slower than a tenth of a second.
+constexpr int volleSucheBis = 39;
 constexpr int versuchBis = volleSucheBis;
 constexpr long volleSucheKnoten = 800000;
 constexpr long versuchKnoten = 150000;
