@@ -50,10 +50,11 @@ int Endspielsuche::erzeugeZuege(int *zuege, int tabellenZug, const Suchlage::Wah
             fuegeAn(lage.freieSeiteVon(k));
             return true;
         });
-    }
-    for (int i = 0; i < wahl.anzahl && lage.nehmbar() <= Suchlage::Wahl::plaetze; ++i) {
-        fuegeAn(wahl.nimm[i]);
-        fuegeAn(wahl.gib[i]);
+    } else {
+        for (int i = 0; i < wahl.anzahl; ++i) {
+            fuegeAn(wahl.nimm[i]);
+            fuegeAn(wahl.gib[i]);
+        }
     }
     if (lage.nehmbar() > 0) {
         // The side that was best before goes first here too.
@@ -107,12 +108,10 @@ int Endspielsuche::erzeugeZuege(int *zuege, int tabellenZug, const Suchlage::Wah
 
 int Endspielsuche::suche(int alpha, int beta)
 {
-    int gewonnen = 0;
     int gezogen[hoechstensSeiten];
     int anzahl = 0;
     Suchlage::Wahl wahl;
-    for (int k = lage.sichererFang(wahl); k >= 0; k = lage.sichererFang(wahl))
-        gewonnen += lage.nimmKette(k, gezogen, anzahl);
+    const int gewonnen = lage.nimmSichere(wahl, gezogen, anzahl);
     const int wert = gewonnen + (lage.freieSeiten() ? knotenWert(alpha - gewonnen, beta - gewonnen, wahl) : 0);
     while (anzahl > 0)
         lage.nimmZurueck(gezogen[--anzahl]);
@@ -225,10 +224,8 @@ int Endspielsuche::wahlWert(int alpha, int beta, long bonus, const Suchlage::Wah
     int gezogen[hoechstensSeiten];
     int anzahl = 1;
     gezogen[0] = nimm;
-    int boxen = lage.ziehe(nimm);
     Suchlage::Wahl rest;
-    for (int k = lage.sichererFang(rest); k >= 0; k = lage.sichererFang(rest))
-        boxen += lage.nimmKette(k, gezogen, anzahl);
+    const int boxen = lage.ziehe(nimm) + lage.nimmSichere(rest, gezogen, anzahl);
     const auto werte = [this, &seiten, nimm, boxen, &rest](int i, int a, int b) {
         const bool nehmen = seiten[i] == nimm;
         if (lage.freieSeiten() == 0)

@@ -232,6 +232,14 @@ bool Suchlage::kannAblehnen(const Wahl &wahl) const
     return std::any_of(wahl.gib, wahl.gib + wahl.anzahl, [](int t) { return t >= 0; });
 }
 
+int Suchlage::nimmSichere(Wahl &wahl, int *gezogen, int &anzahl)
+{
+    int gewonnen = 0;
+    for (int k = sichererFang(wahl); k >= 0; k = sichererFang(wahl))
+        gewonnen += nimmKette(k, gezogen, anzahl);
+    return gewonnen;
+}
+
 int Suchlage::nimmKette(int k, int *gezogen, int &anzahl)
 {
     // Taking a box of a chain makes the next one a box that can be taken:

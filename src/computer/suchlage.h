@@ -83,10 +83,10 @@ public:
     // cannot become one of the last boxes handed over. It runs at every
     // node of the search.
     int sichererFang(Wahl &wahl) const;
-    // Takes box k, which is always right to take, and the boxes of its
-    // chain after it as long as that holds for each; adds the sides drawn
-    // to `gezogen` and returns the boxes won.
-    int nimmKette(int k, int *gezogen, int &anzahl);
+    // Takes every box that is always right to take, adds the sides drawn to
+    // `gezogen` (for nimmZurueck) and returns the boxes won; `wahl` is left
+    // filled for the position reached.
+    int nimmSichere(Wahl &wahl, int *gezogen, int &anzahl);
     // True when the last two (four) boxes of a chain (loop) can be handed
     // over.
     bool kannAblehnen(const Wahl &wahl) const;
@@ -120,6 +120,10 @@ private:
     // Box k can be taken by side s. The twin of Faustregel::ablehnSeite, on
     // masks.
     Abgabe abgabe(int k, int s) const;
+    // Takes box k, which is always right to take, and the boxes of its
+    // chain after it as long as that holds for each; adds the sides drawn
+    // to `gezogen` and returns the boxes won.
+    int nimmKette(int k, int *gezogen, int &anzahl);
     // A side of box k drawn or taken back; closing returns the boxes completed.
     int schliesse(int k);
     void oeffne(int k);
