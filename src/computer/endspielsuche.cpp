@@ -203,7 +203,12 @@ int Endspielsuche::besteSeite(const int *seiten, int anzahl, int alpha, int beta
             if (v > alpha) {
                 alpha = v;
                 if (alpha >= beta) {
+                    // The sides tried before it did not cut off here: they
+                    // lose what it wins, so that a side that cuts off only
+                    // now and then does not stay in front.
                     geschichte[seiten[i]] += bonus;
+                    for (int j = 0; j < i; ++j)
+                        geschichte[seiten[j]] -= bonus;
                     break;
                 }
             }

@@ -60,7 +60,8 @@ private:
     // places are enough; returns their number.
     int erzeugeZuege(int *zuege, int tabellenZug, const Suchlage::Wahl &wahl) const;
     // PVS over the sides `seiten`, `werte(i, alpha, beta)` valuing the i-th;
-    // a side that cuts off earns `bonus` in the history.
+    // a side that cuts off earns `bonus` in the history, and the sides tried
+    // before it lose as much.
     template<typename Werte>
     int besteSeite(const int *seiten, int anzahl, int alpha, int beta, long bonus, Werte &&werte, int &besterZug);
     // The value of a position whose only choice is to take the last boxes of

@@ -6,12 +6,12 @@
 #include <algorithm>
 
 Wertetabelle::Wertetabelle()
-    : tabelle(erste),
-      maske(erste - 1)
+    : tabelle(erste / plaetzeJeFach),
+      maske(erste / plaetzeJeFach - 1)
 {
 }
 
-std::size_t Wertetabelle::platzFuer(std::uint64_t schluessel) const
+std::size_t Wertetabelle::fachFuer(std::uint64_t schluessel) const
 {
     // The low bits of a product depend on the key's low bits alone: the
     // high half is folded down before and after, so that every free side
@@ -24,31 +24,50 @@ std::size_t Wertetabelle::platzFuer(std::uint64_t schluessel) const
 
 const Wertetabelle::Eintrag *Wertetabelle::finde(std::uint64_t schluessel) const
 {
-    const Eintrag &e = tabelle[platzFuer(schluessel)];
-    return e.schluessel == schluessel ? &e : nullptr;
+    for (const Eintrag &e : tabelle[fachFuer(schluessel)].platz) {
+        if (e.schluessel == schluessel)
+            return &e;
+    }
+    return nullptr;
+}
+
+Wertetabelle::Eintrag &Wertetabelle::platzFuer(std::uint64_t schluessel)
+{
+    // The key has one bit for each free side.
+    Fach &fach = tabelle[fachFuer(schluessel)];
+    Eintrag *weicht = &fach.platz[0];
+    for (Eintrag &e : fach.platz) {
+        if (e.schluessel == schluessel || e.schluessel == 0)
+            return e;
+        if (__builtin_popcountll(e.schluessel) < __builtin_popcountll(weicht->schluessel))
+            weicht = &e;
+    }
+    return *weicht;
 }
 
 void Wertetabelle::wachse()
 {
-    std::vector<Eintrag> alt(tabelle.size() * 2);
+    std::vector<Fach> alt(tabelle.size() * 2);
     alt.swap(tabelle);
     maske = tabelle.size() - 1;
     belegt = 0;
-    for (const Eintrag &e : alt) {
-        if (e.schluessel == 0)
-            continue;
-        Eintrag &ziel = tabelle[platzFuer(e.schluessel)];
-        if (ziel.schluessel == 0)
-            ++belegt;
-        ziel = e;
+    for (const Fach &fach : alt) {
+        for (const Eintrag &e : fach.platz) {
+            if (e.schluessel == 0)
+                continue;
+            Eintrag &ziel = platzFuer(e.schluessel);
+            if (ziel.schluessel == 0)
+                ++belegt;
+            ziel = e;
+        }
     }
 }
 
 void Wertetabelle::merke(std::uint64_t schluessel, int offen, int alpha, int beta, int bester, int zug)
 {
-    if (belegt * 4 > tabelle.size() * 3 && tabelle.size() < groesste)
+    if (belegt * 2 > tabelle.size() * plaetzeJeFach && tabelle.size() * plaetzeJeFach < groesste)
         wachse();
-    Eintrag &ziel = tabelle[platzFuer(schluessel)];
+    Eintrag &ziel = platzFuer(schluessel);
     if (ziel.schluessel == 0)
         ++belegt;
     if (ziel.schluessel != schluessel) {
