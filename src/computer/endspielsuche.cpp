@@ -67,11 +67,19 @@ int Endspielsuche::erzeugeZuege(int *zuege, int tabellenZug, const Suchlage::Wah
     // the sides that give away the fewest boxes. A side that opens a chain
     // at its end is left out: the side next to it is never worse.
     // Of the sides inside one chain or loop, only one is tried.
+    // Sides left out, and sides of chains already walked that are tried
+    // each on its own.
     std::uint64_t erledigt = 0;
+    std::uint64_t gesehen = 0;
+    const auto kette = [this, &erledigt, &gesehen](int s) {
+        bool gleichwertig = false;
+        const std::uint64_t seiten = lage.kettenSeiten(s, gleichwertig);
+        (gleichwertig ? erledigt : gesehen) |= seiten;
+    };
     if (tabellenZug >= 0 && (lage.freieSeiten() >> tabellenZug & 1)) {
         zuege[anzahl++] = tabellenZug;
         if (lage.gibtWeg(tabellenZug) == 2)
-            erledigt |= lage.gleicheSeiten(tabellenZug);
+            kette(tabellenZug);
     }
     // By how many of its two boxes a side gives away: none, one or both.
     int gruppe[3][hoechstensSeiten];
@@ -83,8 +91,8 @@ int Endspielsuche::erzeugeZuege(int *zuege, int tabellenZug, const Suchlage::Wah
         const int g = lage.gibtWeg(s);
         if (g == 1 && lage.istUeberholt(s))
             continue;
-        if (g == 2)
-            erledigt |= lage.gleicheSeiten(s);
+        if (g == 2 && !(gesehen >> s & 1))
+            kette(s);
         gruppe[g][gruppenZahl[g]++] = s;
     }
     // Among the safe sides, those that cut off most often before go first;

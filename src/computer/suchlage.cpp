@@ -115,7 +115,7 @@ bool Suchlage::istUeberholt(int s) const
     return frei[andererKasten(u, b)] == 2 || u < s;
 }
 
-std::uint64_t Suchlage::gleicheSeiten(int s) const
+std::uint64_t Suchlage::kettenSeiten(int s, bool &gleichwertig) const
 {
     // Wherever a chain between two different boxes with three free sides
     // or more, or a loop, is opened inside, the opponent has the same
@@ -127,6 +127,7 @@ std::uint64_t Suchlage::gleicheSeiten(int s) const
     std::uint64_t innen = std::uint64_t(1) << s;
     int ende[2] = {-1, -1};
     const int start[2] = {kastenA[s], kastenB[s]};
+    gleichwertig = true;
     for (int richtung = 0; richtung < 2; ++richtung) {
         int x = start[richtung];
         int e = s;
@@ -144,7 +145,8 @@ std::uint64_t Suchlage::gleicheSeiten(int s) const
             e = f;
         }
     }
-    return ende[0] != ende[1] ? innen : std::uint64_t(1) << s;
+    gleichwertig = ende[0] != ende[1];
+    return innen;
 }
 
 std::uint64_t Suchlage::schluesselNach(int s) const

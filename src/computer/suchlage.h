@@ -61,9 +61,9 @@ public:
     bool istUeberholt(int s) const;
 
     // The sides inside the chain or loop of side s, which joins two boxes
-    // with two free sides each, in a position where nothing can be taken,
-    // when each of them is as good as s; else s alone.
-    std::uint64_t gleicheSeiten(int s) const;
+    // with two free sides each, in a position where nothing can be taken;
+    // `gleichwertig` tells whether each of them is as good as s.
+    std::uint64_t kettenSeiten(int s, bool &gleichwertig) const;
 
     // Draws a free side and returns the boxes it completed; nimmZurueck
     // takes the side back.
