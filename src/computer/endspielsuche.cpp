@@ -19,6 +19,21 @@ constexpr int tabellenBlickAb = 28;
 
 using Seitenbits::niedrigstesBit;
 
+// Copies the n sides `von` to `nach` in order, a side going after those
+// that do not come later than it: an insertion sort, without memory to
+// ask for, as the lists are short.
+template<typename Spaeter>
+void sortiereEin(const int *von, int n, int *nach, Spaeter &&spaeter)
+{
+    for (int i = 0; i < n; ++i) {
+        const int s = von[i];
+        int j = i;
+        for (; j > 0 && spaeter(nach[j - 1], s); --j)
+            nach[j] = nach[j - 1];
+        nach[j] = s;
+    }
+}
+
 } // namespace
 
 Endspielsuche::Endspielsuche(const Lage &start, long knotenGrenze, const Notbremse &bremse)
@@ -71,10 +86,15 @@ int Endspielsuche::erzeugeZuege(int *zuege, int tabellenZug, const Suchlage::Wah
     // each on its own.
     std::uint64_t erledigt = 0;
     std::uint64_t gesehen = 0;
-    const auto kette = [this, &erledigt, &gesehen](int s) {
+    // The sides inside each chain or loop walked, for each of its sides.
+    int laenge[hoechstensSeiten];
+    const auto kette = [this, &erledigt, &gesehen, &laenge](int s) {
         bool gleichwertig = false;
         const std::uint64_t seiten = lage.kettenSeiten(s, gleichwertig);
         (gleichwertig ? erledigt : gesehen) |= seiten;
+        const int l = __builtin_popcountll(seiten);
+        for (std::uint64_t m = seiten; m; m &= m - 1)
+            laenge[niedrigstesBit(m)] = l;
     };
     if (tabellenZug >= 0 && (lage.freieSeiten() >> tabellenZug & 1)) {
         zuege[anzahl++] = tabellenZug;
@@ -98,19 +118,14 @@ int Endspielsuche::erzeugeZuege(int *zuege, int tabellenZug, const Suchlage::Wah
     // Among the safe sides, those that cut off most often before go first;
     // sorted in place, as a sort that needs memory would ask for it at
     // every position.
-    int *sicher = zuege + anzahl;
-    for (int i = 0; i < gruppenZahl[0]; ++i) {
-        const int s = gruppe[0][i];
-        int j = i;
-        for (; j > 0 && geschichte[sicher[j - 1]] < geschichte[s]; --j)
-            sicher[j] = sicher[j - 1];
-        sicher[j] = s;
-    }
+    sortiereEin(gruppe[0], gruppenZahl[0], zuege + anzahl, [this](int a, int b) { return geschichte[a] < geschichte[b]; });
     anzahl += gruppenZahl[0];
-    for (int g = 1; g < 3; ++g) {
-        std::copy(gruppe[g], gruppe[g] + gruppenZahl[g], zuege + anzahl);
-        anzahl += gruppenZahl[g];
-    }
+    std::copy(gruppe[1], gruppe[1] + gruppenZahl[1], zuege + anzahl);
+    anzahl += gruppenZahl[1];
+    // Where boxes have to be given away, the best side most often opens the
+    // shortest chain or loop: those go first.
+    sortiereEin(gruppe[2], gruppenZahl[2], zuege + anzahl, [&laenge](int a, int b) { return laenge[a] > laenge[b]; });
+    anzahl += gruppenZahl[2];
     return anzahl;
 }
 
