@@ -16,11 +16,11 @@ namespace {
 using Uhr = std::chrono::steady_clock;
 
 // Up to this many free sides a search to the end of a position from a game
-// on the small board visits at most about 460 000 positions (BENCHMARKS.md):
+// on the small board visits at most about 260 000 positions (BENCHMARKS.md):
 // it gets 800 000. Above it, it gets a short try when no safe side is left,
 // where it often succeeds; with safe sides left, a position of 40 free
-// sides needs about a million at the 90th percentile, which would make the
-// Meister's slowest decisions slower than a tenth of a second.
+// sides needs about 600 000 at the 90th percentile, and the Meister's
+// decisions at 40 would take longer than a tenth of a second too often.
 constexpr int volleSucheBis = 39;
 constexpr int versuchBis = volleSucheBis;
 constexpr long volleSucheKnoten = 800000;
