@@ -104,16 +104,21 @@ int Endspielsuche::erzeugeZuege(int *zuege, int tabellenZug, const Suchlage::Wah
     // By how many of its two boxes a side gives away: none, one or both.
     int gruppe[3][hoechstensSeiten];
     int gruppenZahl[3] = {};
-    for (std::uint64_t m = lage.freieSeiten(); m; m &= m - 1) {
+    const std::uint64_t ohneTabellenZug = tabellenZug >= 0 ? ~(std::uint64_t(1) << tabellenZug) : ~std::uint64_t(0);
+    for (std::uint64_t m = lage.sichereSeiten() & ohneTabellenZug; m; m &= m - 1)
+        gruppe[0][gruppenZahl[0]++] = niedrigstesBit(m);
+    for (std::uint64_t m = lage.gebenEinenWeg() & ohneTabellenZug; m; m &= m - 1) {
         const int s = niedrigstesBit(m);
-        if (s == tabellenZug || (erledigt >> s & 1))
+        if (!lage.istUeberholt(s))
+            gruppe[1][gruppenZahl[1]++] = s;
+    }
+    for (std::uint64_t m = lage.gebenBeideWeg() & ohneTabellenZug; m; m &= m - 1) {
+        const int s = niedrigstesBit(m);
+        if (erledigt >> s & 1)
             continue;
-        const int g = lage.gibtWeg(s);
-        if (g == 1 && lage.istUeberholt(s))
-            continue;
-        if (g == 2 && !(gesehen >> s & 1))
+        if (!(gesehen >> s & 1))
             kette(s);
-        gruppe[g][gruppenZahl[g]++] = s;
+        gruppe[2][gruppenZahl[2]++] = s;
     }
     // Among the safe sides, those that cut off most often before go first;
     // sorted in place, as a sort that needs memory would ask for it at

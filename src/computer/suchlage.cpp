@@ -37,6 +37,8 @@ Suchlage::Suchlage(const Lage &lage)
         freieXor[kastenA[i]] ^= i;
         freieXor[kastenB[i]] ^= i;
         freiMaske |= std::uint64_t(1) << i;
+        kastenSeiten[kastenA[i]] |= std::uint64_t(1) << i;
+        kastenSeiten[kastenB[i]] |= std::uint64_t(1) << i;
     }
     offen = lage.offeneFelder();
     for (int k = 0; k < kastenZahl; ++k) {
@@ -44,6 +46,8 @@ Suchlage::Suchlage(const Lage &lage)
             nehmbarMaske[k / maskenBits] |= std::uint64_t(1) << (k % maskenBits);
             ++nehmbarZahl;
         }
+        if (frei[k] <= 2)
+            wirdSchwach(k);
     }
     std::vector<int> innen(static_cast<std::size_t>(lage.seitenAnzahl()), -1);
     int innenZahl = 0;
@@ -83,6 +87,21 @@ std::uint64_t Suchlage::schluessel(int &art) const
     return bild[art];
 }
 
+inline void Suchlage::wirdSchwach(int k)
+{
+    // Adds one to the count of each side of k: no count goes above two.
+    const std::uint64_t m = kastenSeiten[k];
+    schwachZwei |= schwachEins & m;
+    schwachEins ^= m;
+}
+
+inline void Suchlage::wirdStark(int k)
+{
+    const std::uint64_t m = kastenSeiten[k];
+    schwachZwei &= ~(~schwachEins & m);
+    schwachEins ^= m;
+}
+
 // Whether a side makes a box one that can be taken, or completes it, is as
 // good as chance: the counts are changed without a branch.
 inline int Suchlage::schliesse(int k)
@@ -90,6 +109,8 @@ inline int Suchlage::schliesse(int k)
     const int f = --frei[k];
     nehmbarMaske[k / maskenBits] ^= std::uint64_t(f <= 1) << (k % maskenBits);
     nehmbarZahl += (f == 1) - (f == 0);
+    if (f == 2)
+        wirdSchwach(k);
     return f == 0;
 }
 
@@ -99,6 +120,8 @@ inline void Suchlage::oeffne(int k)
     nehmbarMaske[k / maskenBits] ^= std::uint64_t(f <= 1) << (k % maskenBits);
     nehmbarZahl += (f == 0) - (f == 1);
     offen += f == 0;
+    if (f == 2)
+        wirdStark(k);
 }
 
 bool Suchlage::istUeberholt(int s) const

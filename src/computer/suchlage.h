@@ -52,7 +52,11 @@ public:
     int nehmbar() const { return nehmbarZahl; }
     // How many of its two boxes side s gives away: none (a safe side), one
     // or both.
-    int gibtWeg(int s) const { return (frei[kastenA[s]] <= 2) + (frei[kastenB[s]] <= 2); }
+    int gibtWeg(int s) const { return int(schwachEins >> s & 1) + 2 * int(schwachZwei >> s & 1); }
+    // The free sides that give away none, one or both of their boxes.
+    std::uint64_t sichereSeiten() const { return freiMaske & ~(schwachEins | schwachZwei); }
+    std::uint64_t gebenEinenWeg() const { return freiMaske & schwachEins; }
+    std::uint64_t gebenBeideWeg() const { return freiMaske & schwachZwei; }
 
     // Whether side s, which joins a box with two free sides to one with
     // three or more in a position where nothing can be taken, need not be
@@ -127,6 +131,9 @@ private:
     // A side of box k drawn or taken back; closing returns the boxes completed.
     int schliesse(int k);
     void oeffne(int k);
+    // Box k has come down to two free sides, or back up to three.
+    void wirdSchwach(int k);
+    void wirdStark(int k);
     int andererKasten(int s, int k) const { return kastenPaar[s] ^ k; }
 
     int seitenZahl = 0;
@@ -145,6 +152,14 @@ private:
     int freieXor[hoechstensKaesten] = {};
     int frei[hoechstensKaesten] = {};
     std::uint64_t freiMaske = 0;
+    // The sides of each box that were free at the start.
+    std::uint64_t kastenSeiten[hoechstensKaesten] = {};
+    // For every side, how many of its boxes have two free sides or fewer,
+    // counted in two bits kept in two masks: so that the sides of each kind
+    // are read at once, without looking at their boxes. A box's count
+    // changes only when it comes down to two free sides or back up.
+    std::uint64_t schwachEins = 0;
+    std::uint64_t schwachZwei = 0;
     // Under each symmetry: the bit of each free side among the board's inner
     // sides (also as a mask), the free side of each bit, and the mask of the
     // free sides.
