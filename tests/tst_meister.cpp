@@ -528,6 +528,32 @@ private slots:
         QCOMPARE(knoten, erwartet);
     }
 
+    // The budget is a count of positions and nothing else: a search given
+    // exactly the positions it needs finishes with the same side and value,
+    // one fewer and it gives up.
+    void knotenGrenzeGenau()
+    {
+        std::srand(34);
+        Lage lage(5, 6);
+        while (lage.freieSeiten() > 34)
+            lage.ziehe(zufallszug(lage, 8));
+        const Notbremse ohneFrist(Notbremse::Uhr::time_point::max(), nullptr);
+        Endspielsuche frei(lage, std::numeric_limits<long>::max(), ohneFrist);
+        int seite = -1;
+        int wert = 0;
+        QVERIFY(frei.loese(seite, wert));
+        const long noetig = frei.knotenZahl();
+
+        Endspielsuche knapp(lage, noetig, ohneFrist);
+        int knappSeite = -1;
+        int knappWert = 0;
+        QVERIFY(knapp.loese(knappSeite, knappWert));
+        QCOMPARE(knappSeite, seite);
+        QCOMPARE(knappWert, wert);
+        Endspielsuche zuKnapp(lage, noetig - 1, ohneFrist);
+        QVERIFY(!zuKnapp.loese(knappSeite, knappWert));
+    }
+
     // Two Meisters think at once about one position while a third, on the
     // large board, is told to stop: each keeps to its own copy and tables,
     // and the one stopped still names a free side. Run under the thread
