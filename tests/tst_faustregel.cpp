@@ -183,6 +183,10 @@ private slots:
         std::vector<int> erwartet = groessen;
         std::sort(erwartet.begin(), erwartet.end());
         QCOMPARE(gelesen, erwartet);
+        // Opened, the first loop is loops no more.
+        Lage offen = lage;
+        offen.ziehe(seiteZwischen(lage, {0, 0}, {1, 0}));
+        QVERIFY(!Faustregel::nurRinge(offen, gelesen));
 
         std::map<unsigned, int> gemerkt;
         const int wert = ringOrakel(groessen, (1u << groessen.size()) - 1, gemerkt);
