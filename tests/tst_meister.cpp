@@ -159,6 +159,35 @@ int spiegelbild(const Lage &lage, int seite, bool spalten, bool zeilen)
     }
     return -1;
 }
+
+// A small board played at random, mostly by safe sides, down to `frei`
+// free sides.
+Lage mittelspiel(int frei)
+{
+    Lage lage(5, 6);
+    while (lage.freieSeiten() > frei)
+        lage.ziehe(zufallszug(lage, 8));
+    return lage;
+}
+
+// What a search with a budget of `grenze` positions and no clock found.
+struct Loesung
+{
+    bool geloest = false;
+    int seite = -1;
+    int wert = 0;
+    long knoten = 0;
+};
+
+Loesung loese(const Lage &lage, long grenze = std::numeric_limits<long>::max())
+{
+    const Notbremse ohneFrist(Notbremse::Uhr::time_point::max(), nullptr);
+    Endspielsuche suche(lage, grenze, ohneFrist);
+    Loesung l;
+    l.geloest = suche.loese(l.seite, l.wert);
+    l.knoten = suche.knotenZahl();
+    return l;
+}
 }
 
 // The strongest computer player: exact play where the referee can value
@@ -515,15 +544,9 @@ private slots:
         std::srand(36);
         long knoten = 0;
         for (int i = 0; i < 3; ++i) {
-            Lage lage(5, 6);
-            while (lage.freieSeiten() > frei)
-                lage.ziehe(zufallszug(lage, 8));
-            const Notbremse ohneFrist(Notbremse::Uhr::time_point::max(), nullptr);
-            Endspielsuche suche(lage, std::numeric_limits<long>::max(), ohneFrist);
-            int seite = -1;
-            int wert = 0;
-            QVERIFY(suche.loese(seite, wert));
-            knoten += suche.knotenZahl();
+            const Loesung l = loese(mittelspiel(frei));
+            QVERIFY(l.geloest);
+            knoten += l.knoten;
         }
         QCOMPARE(knoten, erwartet);
     }
@@ -534,24 +557,14 @@ private slots:
     void knotenGrenzeGenau()
     {
         std::srand(34);
-        Lage lage(5, 6);
-        while (lage.freieSeiten() > 34)
-            lage.ziehe(zufallszug(lage, 8));
-        const Notbremse ohneFrist(Notbremse::Uhr::time_point::max(), nullptr);
-        Endspielsuche frei(lage, std::numeric_limits<long>::max(), ohneFrist);
-        int seite = -1;
-        int wert = 0;
-        QVERIFY(frei.loese(seite, wert));
-        const long noetig = frei.knotenZahl();
-
-        Endspielsuche knapp(lage, noetig, ohneFrist);
-        int knappSeite = -1;
-        int knappWert = 0;
-        QVERIFY(knapp.loese(knappSeite, knappWert));
-        QCOMPARE(knappSeite, seite);
-        QCOMPARE(knappWert, wert);
-        Endspielsuche zuKnapp(lage, noetig - 1, ohneFrist);
-        QVERIFY(!zuKnapp.loese(knappSeite, knappWert));
+        const Lage lage = mittelspiel(34);
+        const Loesung frei = loese(lage);
+        QVERIFY(frei.geloest);
+        const Loesung knapp = loese(lage, frei.knoten);
+        QVERIFY(knapp.geloest);
+        QCOMPARE(knapp.seite, frei.seite);
+        QCOMPARE(knapp.wert, frei.wert);
+        QVERIFY(!loese(lage, frei.knoten - 1).geloest);
     }
 
     // Two Meisters think at once about one position while a third, on the
