@@ -17,6 +17,7 @@ constexpr long knotenJeBremsblick = 1024;
 // first.
 constexpr int tabellenBlickAb = 28;
 
+using Seitenbits::anzahlBits;
 using Seitenbits::niedrigstesBit;
 
 // Copies the n sides `von` to `nach` in order, a side going after those
@@ -92,7 +93,7 @@ int Endspielsuche::erzeugeZuege(int *zuege, int tabellenZug, const Suchlage::Wah
         bool gleichwertig = false;
         const std::uint64_t seiten = lage.kettenSeiten(s, gleichwertig);
         (gleichwertig ? erledigt : gesehen) |= seiten;
-        const int l = __builtin_popcountll(seiten);
+        const int l = anzahlBits(seiten);
         for (std::uint64_t m = seiten; m; m &= m - 1)
             laenge[niedrigstesBit(m)] = l;
     };
@@ -184,7 +185,7 @@ int Endspielsuche::knotenWert(int alpha, int beta, const Suchlage::Wahl &wahl)
         tabellenZug = e->zug >= 0 ? lage.urbild(art, e->zug) : -1;
     }
     const int alphaVorher = alpha;
-    const long bonus = long(1) << (__builtin_popcountll(lage.freieSeiten()) / 2);
+    const long bonus = long(1) << (anzahlBits(lage.freieSeiten()) / 2);
     int besterZug = -1;
     int bester = 0;
     if (lage.kannAblehnen(wahl)) {
@@ -279,7 +280,7 @@ int Endspielsuche::tabellenSchnitt(const int *zuege, int anzahl, int beta, int &
     // position bad enough for the opponent, the side cuts off without a
     // search. The look costs a table entry for each safe side, which only a
     // large enough search below repays.
-    if (lage.nehmbar() > 0 || __builtin_popcountll(lage.freieSeiten()) < tabellenBlickAb)
+    if (lage.nehmbar() > 0 || anzahlBits(lage.freieSeiten()) < tabellenBlickAb)
         return -Wertgrenze::unendlich;
     std::uint64_t kinder[hoechstensSeiten];
     int seiten[hoechstensSeiten];

@@ -3,6 +3,8 @@
 
 #include "wertetabelle.h"
 
+#include "seitenbits.h"
+
 #include <algorithm>
 
 Wertetabelle::Wertetabelle()
@@ -39,7 +41,7 @@ Wertetabelle::Eintrag &Wertetabelle::platzFuer(std::uint64_t schluessel)
     for (Eintrag &e : fach.platz) {
         if (e.schluessel == schluessel || e.schluessel == 0)
             return e;
-        if (__builtin_popcountll(e.schluessel) < __builtin_popcountll(weicht->schluessel))
+        if (Seitenbits::anzahlBits(e.schluessel) < Seitenbits::anzahlBits(weicht->schluessel))
             weicht = &e;
     }
     return *weicht;
