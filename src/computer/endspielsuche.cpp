@@ -20,6 +20,21 @@ constexpr int tabellenBlickAb = 28;
 using Seitenbits::anzahlBits;
 using Seitenbits::niedrigstesBit;
 
+// The positions a search keeps grow about eightfold for every two more free
+// sides, to up to some 260 000 at 40 (BENCHMARKS.md): its table starts with
+// room for as many, and for no more than it visits at most. Without a safe
+// side, only chains and loops are left to open, which few positions settle.
+constexpr int vollBei = 40;
+constexpr int vollHochzahl = 18;
+std::size_t erwarteteLagen(const Suchlage &lage, long knotenGrenze)
+{
+    if (lage.sichereSeiten() == 0)
+        return 1;
+    const int hochzahl = vollHochzahl - 3 * std::max(0, vollBei - anzahlBits(lage.freieSeiten())) / 2;
+    const long lagen = hochzahl > 0 ? long(1) << hochzahl : 1;
+    return static_cast<std::size_t>(std::max(1L, std::min(lagen, knotenGrenze)));
+}
+
 // Copies the n sides `von` to `nach` in order, a side going after those
 // that do not come later than it: an insertion sort, without memory to
 // ask for, as the lists are short.
@@ -40,7 +55,8 @@ void sortiereEin(const int *von, int n, int *nach, Spaeter &&spaeter)
 Endspielsuche::Endspielsuche(const Lage &start, long knotenGrenze, const Notbremse &bremse)
     : knotenGrenze(knotenGrenze),
       bremse(bremse),
-      lage(start)
+      lage(start),
+      tabelle(erwarteteLagen(lage, knotenGrenze))
 {
 }
 

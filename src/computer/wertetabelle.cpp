@@ -7,9 +7,23 @@
 
 #include <algorithm>
 
-Wertetabelle::Wertetabelle()
-    : tabelle(erste / plaetzeJeFach),
-      maske(erste / plaetzeJeFach - 1)
+namespace {
+
+// The table's sizes are powers of two, so that a mask finds a key's place,
+// and it grows when half full: twice as many places as positions.
+std::size_t ersteGroesse(std::size_t erwartet, std::size_t kleinste, std::size_t groessteErste)
+{
+    std::size_t plaetze = kleinste;
+    while (plaetze < 2 * erwartet && plaetze < groessteErste)
+        plaetze *= 2;
+    return plaetze;
+}
+
+} // namespace
+
+Wertetabelle::Wertetabelle(std::size_t erwartet)
+    : tabelle(ersteGroesse(erwartet, kleinste, groessteErste) / plaetzeJeFach),
+      maske(tabelle.size() - 1)
 {
 }
 
