@@ -335,7 +335,14 @@ bool Endspielsuche::loese(int &seite, int &wert)
         anzahl = erzeugeZuege(zuege, -1, wahl);
     int bester = -Wertgrenze::unendlich;
     int besterZug = -1;
+    // The safe sides come first, at first from the middle outwards. The
+    // searches below the first ones teach the history which sides cut off,
+    // so the safe sides not yet tried are put in its order before each.
+    const int sichere = static_cast<int>(
+        std::find_if(zuege, zuege + anzahl, [this](int s) { return lage.gibtWeg(s) > 0; }) - zuege);
     for (int i = 0; i < anzahl; ++i) {
+        if (i > 0 && i < sichere)
+            std::stable_sort(zuege + i, zuege + sichere, [this](int a, int b) { return geschichte[a] > geschichte[b]; });
         const int s = zuege[i];
         int v = 0;
         if (i == 0) {
