@@ -35,6 +35,12 @@ std::size_t erwarteteLagen(const Suchlage &lage, long knotenGrenze)
     return static_cast<std::size_t>(std::max(1L, std::min(lagen, knotenGrenze)));
 }
 
+// Every free side but `s`, or every one when s is -1.
+std::uint64_t ohne(int s)
+{
+    return s >= 0 ? ~(std::uint64_t(1) << s) : ~std::uint64_t(0);
+}
+
 // Copies the n sides `von` to `nach` in order, a side going after those
 // that do not come later than it: an insertion sort, without memory to
 // ask for, as the lists are short.
@@ -71,6 +77,11 @@ bool Endspielsuche::gibtAuf()
 
 int Endspielsuche::erzeugeZuege(int *zuege, int tabellenZug, const Suchlage::Wahl &wahl) const
 {
+    return weitereZuege(zuege, ersteZuege(zuege, tabellenZug, wahl), tabellenZug);
+}
+
+int Endspielsuche::ersteZuege(int *zuege, int tabellenZug, const Suchlage::Wahl &wahl) const
+{
     int anzahl = 0;
     const auto fuegeAn = [zuege, &anzahl](int s) {
         if (s >= 0 && std::find(zuege, zuege + anzahl, s) == zuege + anzahl)
@@ -95,9 +106,25 @@ int Endspielsuche::erzeugeZuege(int *zuege, int tabellenZug, const Suchlage::Wah
             std::rotate(zuege, zug, zug + 1);
         return anzahl;
     }
-    // The side that was best before goes first, then the safe sides, then
-    // the sides that give away the fewest boxes. A side that opens a chain
-    // at its end is left out: the side next to it is never worse.
+    // The side that was best before goes first, then the safe sides, those
+    // that cut off most often before first; sorted in place, as a sort that
+    // needs memory would ask for it at every position.
+    if (istTabellenZug(tabellenZug))
+        zuege[anzahl++] = tabellenZug;
+    int sichere[hoechstensSeiten];
+    int zahl = 0;
+    for (std::uint64_t m = lage.sichereSeiten() & ohne(tabellenZug); m; m &= m - 1)
+        sichere[zahl++] = niedrigstesBit(m);
+    sortiereEin(sichere, zahl, zuege + anzahl, [this](int a, int b) { return geschichte[a] < geschichte[b]; });
+    return anzahl + zahl;
+}
+
+int Endspielsuche::weitereZuege(int *zuege, int anzahl, int tabellenZug) const
+{
+    if (lage.nehmbar() > 0)
+        return anzahl;
+    // Then the sides that give away the fewest boxes. A side that opens a
+    // chain at its end is left out: the side next to it is never worse.
     // Of the sides inside one chain or loop, only one is tried.
     // Sides left out, and sides of chains already walked that are tried
     // each on its own.
@@ -113,42 +140,32 @@ int Endspielsuche::erzeugeZuege(int *zuege, int tabellenZug, const Suchlage::Wah
         for (std::uint64_t m = seiten; m; m &= m - 1)
             laenge[niedrigstesBit(m)] = l;
     };
-    if (tabellenZug >= 0 && (lage.freieSeiten() >> tabellenZug & 1)) {
-        zuege[anzahl++] = tabellenZug;
-        if (lage.gibtWeg(tabellenZug) == 2)
-            kette(tabellenZug);
-    }
-    // By how many of its two boxes a side gives away: none, one or both.
-    int gruppe[3][hoechstensSeiten];
-    int gruppenZahl[3] = {};
-    const std::uint64_t ohneTabellenZug = tabellenZug >= 0 ? ~(std::uint64_t(1) << tabellenZug) : ~std::uint64_t(0);
-    for (std::uint64_t m = lage.sichereSeiten() & ohneTabellenZug; m; m &= m - 1)
-        gruppe[0][gruppenZahl[0]++] = niedrigstesBit(m);
-    for (std::uint64_t m = lage.gebenEinenWeg() & ohneTabellenZug; m; m &= m - 1) {
+    if (istTabellenZug(tabellenZug) && lage.gibtWeg(tabellenZug) == 2)
+        kette(tabellenZug);
+    for (std::uint64_t m = lage.gebenEinenWeg() & ohne(tabellenZug); m; m &= m - 1) {
         const int s = niedrigstesBit(m);
         if (!lage.istUeberholt(s))
-            gruppe[1][gruppenZahl[1]++] = s;
+            zuege[anzahl++] = s;
     }
-    for (std::uint64_t m = lage.gebenBeideWeg() & ohneTabellenZug; m; m &= m - 1) {
+    int beide[hoechstensSeiten];
+    int zahl = 0;
+    for (std::uint64_t m = lage.gebenBeideWeg() & ohne(tabellenZug); m; m &= m - 1) {
         const int s = niedrigstesBit(m);
         if (erledigt >> s & 1)
             continue;
         if (!(gesehen >> s & 1))
             kette(s);
-        gruppe[2][gruppenZahl[2]++] = s;
+        beide[zahl++] = s;
     }
-    // Among the safe sides, those that cut off most often before go first;
-    // sorted in place, as a sort that needs memory would ask for it at
-    // every position.
-    sortiereEin(gruppe[0], gruppenZahl[0], zuege + anzahl, [this](int a, int b) { return geschichte[a] < geschichte[b]; });
-    anzahl += gruppenZahl[0];
-    std::copy(gruppe[1], gruppe[1] + gruppenZahl[1], zuege + anzahl);
-    anzahl += gruppenZahl[1];
     // Where boxes have to be given away, the best side most often opens the
     // shortest chain or loop: those go first.
-    sortiereEin(gruppe[2], gruppenZahl[2], zuege + anzahl, [&laenge](int a, int b) { return laenge[a] > laenge[b]; });
-    anzahl += gruppenZahl[2];
-    return anzahl;
+    sortiereEin(beide, zahl, zuege + anzahl, [&laenge](int a, int b) { return laenge[a] > laenge[b]; });
+    return anzahl + zahl;
+}
+
+bool Endspielsuche::istTabellenZug(int tabellenZug) const
+{
+    return tabellenZug >= 0 && (lage.freieSeiten() >> tabellenZug & 1);
 }
 
 int Endspielsuche::suche(int alpha, int beta)
@@ -202,68 +219,69 @@ int Endspielsuche::knotenWert(int alpha, int beta, const Suchlage::Wahl &wahl)
     }
     const int alphaVorher = alpha;
     const long bonus = long(1) << (anzahlBits(lage.freieSeiten()) / 2);
-    int besterZug = -1;
-    int bester = 0;
+    Stand stand{alpha, beta};
     if (lage.kannAblehnen(wahl)) {
-        bester = wahlWert(alpha, beta, bonus, wahl, tabellenZug, besterZug);
+        wahlWert(bonus, wahl, tabellenZug, stand);
     } else {
         int zuege[hoechstensSeiten];
-        const int anzahl = erzeugeZuege(zuege, tabellenZug, wahl);
-        if (const int schnitt = tabellenSchnitt(zuege, anzahl, beta, besterZug); schnitt >= beta) {
-            tabelle.merke(schluessel, offen, alphaVorher, beta, schnitt, lage.bildBit(art, besterZug));
+        const int erste = ersteZuege(zuege, tabellenZug, wahl);
+        int zug = -1;
+        if (const int schnitt = tabellenSchnitt(zuege, erste, beta, zug); schnitt >= beta) {
+            tabelle.merke(schluessel, offen, alphaVorher, beta, schnitt, lage.bildBit(art, zug));
             return schnitt;
         }
-        const auto probiereSeite = [this, zuege](int i, int a, int b) { return probiere(zuege[i], a, b); };
-        bester = besteSeite(zuege, anzahl, alpha, beta, bonus, probiereSeite, besterZug);
+        const auto probiereSeite = [this, &zuege](int i, int a, int b) { return probiere(zuege[i], a, b); };
+        besteSeite(zuege, 0, erste, bonus, probiereSeite, stand);
+        // The sides that give boxes away cost a walk along their chains to
+        // find: only where no side before them cut off.
+        if (stand.alpha < stand.beta && !abgebrochen)
+            besteSeite(zuege, erste, weitereZuege(zuege, erste, tabellenZug), bonus, probiereSeite, stand);
     }
     if (abgebrochen)
         return 0;
-    tabelle.merke(schluessel, offen, alphaVorher, beta, bester, besterZug >= 0 ? lage.bildBit(art, besterZug) : -1);
-    return bester;
+    tabelle.merke(schluessel, offen, alphaVorher, beta, stand.bester,
+                  stand.besterZug >= 0 ? lage.bildBit(art, stand.besterZug) : -1);
+    return stand.bester;
 }
 
 template<typename Werte>
-int Endspielsuche::besteSeite(const int *seiten, int anzahl, int alpha, int beta, long bonus, Werte &&werte,
-                              int &besterZug)
+void Endspielsuche::besteSeite(const int *seiten, int von, int bis, long bonus, Werte &&werte, Stand &stand)
 {
-    int bester = -Wertgrenze::unendlich;
-    for (int i = 0; i < anzahl; ++i) {
+    for (int i = von; i < bis; ++i) {
         int v = 0;
-        if (i == 0 || beta - alpha == 1) {
-            v = werte(i, alpha, beta);
+        if (i == 0 || stand.beta - stand.alpha == 1) {
+            v = werte(i, stand.alpha, stand.beta);
         } else {
             // The first side is most likely best: the others only have to
             // show that they are no better, which a window of one value
             // shows with less work, and only one that is better is searched
             // again for its value.
-            v = werte(i, alpha, alpha + 1);
-            if (v > alpha && v < beta && !abgebrochen)
-                v = werte(i, v, beta);
+            v = werte(i, stand.alpha, stand.alpha + 1);
+            if (v > stand.alpha && v < stand.beta && !abgebrochen)
+                v = werte(i, v, stand.beta);
         }
         if (abgebrochen)
-            return 0;
-        if (v > bester) {
-            bester = v;
-            besterZug = seiten[i];
-            if (v > alpha) {
-                alpha = v;
-                if (alpha >= beta) {
+            return;
+        if (v > stand.bester) {
+            stand.bester = v;
+            stand.besterZug = seiten[i];
+            if (v > stand.alpha) {
+                stand.alpha = v;
+                if (stand.alpha >= stand.beta) {
                     // The sides tried before it did not cut off here: they
                     // lose what it wins, so that a side that cuts off only
                     // now and then does not stay in front.
                     geschichte[seiten[i]] += bonus;
                     for (int j = 0; j < i; ++j)
                         geschichte[seiten[j]] -= bonus;
-                    break;
+                    return;
                 }
             }
         }
     }
-    return bester;
 }
 
-int Endspielsuche::wahlWert(int alpha, int beta, long bonus, const Suchlage::Wahl &wahl, int tabellenZug,
-                            int &besterZug)
+void Endspielsuche::wahlWert(long bonus, const Suchlage::Wahl &wahl, int tabellenZug, Stand &stand)
 {
     // Taking the last boxes and moving on, or handing them over so that the
     // opponent takes them and moves on, leaves the same position: it is
@@ -283,10 +301,9 @@ int Endspielsuche::wahlWert(int alpha, int beta, long bonus, const Suchlage::Wah
         return nehmen ? boxen + knotenWert(a - boxen, b - boxen, rest)
                       : -boxen - knotenWert(-b - boxen, -a - boxen, rest);
     };
-    const int bester = besteSeite(seiten, 2, alpha, beta, bonus, werte, besterZug);
+    besteSeite(seiten, 0, 2, bonus, werte, stand);
     while (anzahl > 0)
         lage.nimmZurueck(gezogen[--anzahl]);
-    return bester;
 }
 
 int Endspielsuche::tabellenSchnitt(const int *zuege, int anzahl, int beta, int &zug) const

@@ -8,6 +8,7 @@
 #include "notbremse.h"
 #include "suchlage.h"
 #include "wertetabelle.h"
+#include "wertgrenze.h"
 
 #include <cstddef>
 
@@ -57,16 +58,33 @@ private:
     int probiere(int s, int alpha, int beta);
     // Fills `zuege` with the sides worth trying once no box is left that is
     // always right to take, each free side once at most, so hoechstensSeiten
-    // places are enough; returns their number.
+    // places are enough; returns their number. ersteZuege gives those tried
+    // first: where boxes can be taken, all of them; else the side the table
+    // remembers and the safe sides. weitereZuege adds the sides that give
+    // boxes away after the `anzahl` there, and returns the new number.
     int erzeugeZuege(int *zuege, int tabellenZug, const Suchlage::Wahl &wahl) const;
-    // PVS over the sides `seiten`, `werte(i, alpha, beta)` valuing the i-th;
-    // a side that cuts off earns `bonus` in the history, and the sides tried
-    // before it lose as much.
+    int ersteZuege(int *zuege, int tabellenZug, const Suchlage::Wahl &wahl) const;
+    int weitereZuege(int *zuege, int anzahl, int tabellenZug) const;
+    // Whether the side the table remembers is a free side here.
+    bool istTabellenZug(int tabellenZug) const;
+    // What the sides tried at a position have shown so far: the window,
+    // narrowed as they beat it, the best value and its side.
+    struct Stand
+    {
+        int alpha;
+        int beta;
+        int bester = -Wertgrenze::unendlich;
+        int besterZug = -1;
+    };
+    // PVS over the sides seiten[von] to seiten[bis - 1], `werte(i, alpha,
+    // beta)` valuing the i-th; the first of all gets the whole window. A side
+    // that cuts off earns `bonus` in the history, and the sides tried before
+    // it lose as much.
     template<typename Werte>
-    int besteSeite(const int *seiten, int anzahl, int alpha, int beta, long bonus, Werte &&werte, int &besterZug);
+    void besteSeite(const int *seiten, int von, int bis, long bonus, Werte &&werte, Stand &stand);
     // The value of a position whose only choice is to take the last boxes of
     // a chain or loop or to hand them over.
-    int wahlWert(int alpha, int beta, long bonus, const Suchlage::Wahl &wahl, int tabellenZug, int &besterZug);
+    void wahlWert(long bonus, const Suchlage::Wahl &wahl, int tabellenZug, Stand &stand);
     // The value of the first safe side among `zuege` that the table shows
     // to reach beta, with the side in `zug`; else less than beta.
     int tabellenSchnitt(const int *zuege, int anzahl, int beta, int &zug) const;
