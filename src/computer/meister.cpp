@@ -16,14 +16,15 @@ namespace {
 using Uhr = std::chrono::steady_clock;
 
 // Up to this many free sides a search to the end of a position from a game
-// on the small board visits at most about 260 000 positions (BENCHMARKS.md):
-// it gets 800 000. Above it, it gets a short try when no safe side is left,
-// where it often succeeds; with safe sides left, a position of 40 free
-// sides needs about 600 000 at the 90th percentile, and the Meister's
-// decisions at 40 would take longer than a tenth of a second too often.
-constexpr int volleSucheBis = 39;
+// on the small board visits at most about 850 000 positions (BENCHMARKS.md):
+// it gets 1 200 000. Above it, it gets a short try when no safe side is
+// left, where it often succeeds; with safe sides left, a position of 41
+// free sides needs about 1 600 000 at the 90th percentile, and the
+// Meister's decisions at 41 would take longer than a tenth of a second too
+// often.
+constexpr int volleSucheBis = 40;
 constexpr int versuchBis = volleSucheBis;
-constexpr long volleSucheKnoten = 800000;
+constexpr long volleSucheKnoten = 1200000;
 constexpr long versuchKnoten = 150000;
 // The rules of thumb compare their choices with this much work at most,
 // counted in positions searched and in free sides looked at: one for each
