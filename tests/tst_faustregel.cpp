@@ -4,6 +4,7 @@
 #include "computer/faustregel.h"
 #include "computer/lage.h"
 #include "computer/meister.h"
+#include "lagezeichnung.h"
 #include "schiedsrichter.h"
 
 #include <QtTest>
@@ -143,6 +144,42 @@ class TestFaustregel : public QObject
     Q_OBJECT
 
 private slots:
+    void langeKetten_data()
+    {
+        QTest::addColumn<QString>("zeichnung");
+        QTest::addColumn<int>("zeilen");
+        QTest::addColumn<int>("spalten");
+        QTest::addColumn<int>("ketten");
+        QTest::newRow("zwei Ketten, ein Feld dazwischen") << R"(
++--+--+--+
+|        |
++  +--+  +
+|        |
++  +--+  +
+|        |
++--+--+--+)" << 3 << 3 << 2;
+        QTest::newRow("Kette über einem Loch") << R"(
++--+--+--+--+
+|           |
++  +--+--+  +
+|  |##|     |
++--+--+--+--+)" << 2 << 4 << 1;
+    }
+
+    // The referee's count of long chains, which the Meister's test of the
+    // long-chain rule relies on, and the rules of thumb's own agree with a
+    // count by hand.
+    void langeKetten()
+    {
+        QFETCH(QString, zeichnung);
+        QFETCH(int, zeilen);
+        QFETCH(int, spalten);
+        QFETCH(int, ketten);
+        const Lage lage = Lagezeichnung::lage(zeichnung, zeilen, spalten);
+        QCOMPARE(Schiedsrichter::langeKetten(lage), ketten);
+        QCOMPARE(Faustregel::langeKetten(lage), ketten);
+    }
+
     // Loops alone: their sizes are read off the board, and their value is
     // the plain recursion's over every order of giving them away; where the
     // position is small, also the referee's. The Meister, searching or not,

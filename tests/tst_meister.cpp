@@ -8,6 +8,7 @@
 #include "computer/notbremse.h"
 #include "lagezeichnung.h"
 #include "schiedsrichter.h"
+#include "zufallsspiel.h"
 
 #include <QtTest>
 
@@ -21,49 +22,10 @@
 
 namespace {
 
-// What drawing a side does: complete a box, give nothing away (both its boxes
-// keep at least two free sides), or hand the opponent a box.
-enum class Art { nehmen, sicher, abgeben };
-
-Art art(const Lage &lage, int seite)
-{
-    int a = -1;
-    int b = -1;
-    lage.felderAn(seite, a, b);
-    const int meiste = std::max(lage.geschlosseneSeiten(a), lage.geschlosseneSeiten(b));
-    return meiste == 3 ? Art::nehmen : meiste < 2 ? Art::sicher : Art::abgeben;
-}
-
-bool gibt(const Lage &lage, Art gesucht)
-{
-    for (int seite = 0; seite < lage.seitenAnzahl(); ++seite) {
-        if (lage.istFrei(seite) && art(lage, seite) == gesucht)
-            return true;
-    }
-    return false;
-}
-
-// Random play that mostly completes what it can and mostly keeps to safe
-// sides; the lower `vorsicht`, the more often it gives boxes away while
-// safe sides remain.
-int zufallszug(const Lage &lage, int vorsicht)
-{
-    std::vector<int> nehmen;
-    std::vector<int> sicher;
-    for (int seite = 0; seite < lage.seitenAnzahl(); ++seite) {
-        if (lage.istFrei(seite) && art(lage, seite) != Art::abgeben)
-            (art(lage, seite) == Art::nehmen ? nehmen : sicher).push_back(seite);
-    }
-    if (!nehmen.empty() && std::rand() % 4 != 0)
-        return nehmen[std::size_t(std::rand()) % nehmen.size()];
-    if (!sicher.empty() && std::rand() % vorsicht != 0)
-        return sicher[std::size_t(std::rand()) % sicher.size()];
-    int seite = 0;
-    do {
-        seite = std::rand() % lage.seitenAnzahl();
-    } while (!lage.istFrei(seite));
-    return seite;
-}
+using Zufallsspiel::Art;
+using Zufallsspiel::art;
+using Zufallsspiel::gibt;
+using Zufallsspiel::zufallszug;
 
 // A position of a random game on the small board, sometimes with a hole or
 // two inside, with 10 to 18 free sides, with safe sides left or none, with a
@@ -141,53 +103,6 @@ int seite(const Lage &lage, const QString &text)
 }
 
 
-// The side in place of `seite` once the board is turned over: its columns
-// mirrored, its rows or both.
-int spiegelbild(const Lage &lage, int seite, bool spalten, bool zeilen)
-{
-    for (int r = 0; r < lage.zeilen(); ++r) {
-        for (int c = 0; c < lage.spalten(); ++c) {
-            for (int richtung = 0; richtung < Richtung::anzahl; ++richtung) {
-                if (lage.seite(r, c, richtung) != seite)
-                    continue;
-                const bool quer = richtung == Richtung::links || richtung == Richtung::rechts;
-                const bool umkehren = quer ? spalten : zeilen;
-                return lage.seite(zeilen ? lage.zeilen() - 1 - r : r, spalten ? lage.spalten() - 1 - c : c,
-                                  umkehren ? Richtung::gegenueber(richtung) : richtung);
-            }
-        }
-    }
-    return -1;
-}
-
-// A small board played at random, mostly by safe sides, down to `frei`
-// free sides.
-Lage mittelspiel(int frei)
-{
-    Lage lage(5, 6);
-    while (lage.freieSeiten() > frei)
-        lage.ziehe(zufallszug(lage, 8));
-    return lage;
-}
-
-// What a search with a budget of `grenze` positions and no clock found.
-struct Loesung
-{
-    bool geloest = false;
-    int seite = -1;
-    int wert = 0;
-    long knoten = 0;
-};
-
-Loesung loese(const Lage &lage, long grenze = std::numeric_limits<long>::max())
-{
-    const Notbremse ohneFrist(Notbremse::Uhr::time_point::max(), nullptr);
-    Endspielsuche suche(lage, grenze, ohneFrist);
-    Loesung l;
-    l.geloest = suche.loese(l.seite, l.wert);
-    l.knoten = suche.knotenZahl();
-    return l;
-}
 }
 
 // The strongest computer player: exact play where the referee can value
@@ -326,99 +241,6 @@ private slots:
         QCOMPARE(*ergebnis, wert);
     }
 
-    void langeKetten_data()
-    {
-        QTest::addColumn<QString>("zeichnung");
-        QTest::addColumn<int>("zeilen");
-        QTest::addColumn<int>("spalten");
-        QTest::addColumn<int>("ketten");
-        QTest::newRow("zwei Ketten, ein Feld dazwischen") << R"(
-+--+--+--+
-|        |
-+  +--+  +
-|        |
-+  +--+  +
-|        |
-+--+--+--+)" << 3 << 3 << 2;
-        QTest::newRow("Kette über einem Loch") << R"(
-+--+--+--+--+
-|           |
-+  +--+--+  +
-|  |##|     |
-+--+--+--+--+)" << 2 << 4 << 1;
-    }
-
-    // Chains that run from a box with three free sides back to it, and
-    // the rest of the board around them.
-    void ketteZumSelbenFeld_data()
-    {
-        QTest::addColumn<QString>("zeichnung");
-        QTest::addColumn<int>("spalten");
-        QTest::newRow("three boxes") << R"(
-+--+--+--+--+
-|     |     |
-+  +  +  +  +
-|           |
-+--+--+  +  +
-|##|##|     |
-+--+--+--+--+)" << 4;
-        QTest::newRow("three boxes, a safe side less") << R"(
-+--+--+--+--+
-|     |     |
-+  +  +  +  +
-|        |  |
-+--+--+  +  +
-|##|##|     |
-+--+--+--+--+)" << 4;
-        QTest::newRow("a wider board") << R"(
-+--+--+--+--+--+
-|     |        |
-+  +  +  +  +  +
-|              |
-+--+--+  +  +  +
-|##|##|        |
-+--+--+--+--+--+)" << 5;
-    }
-
-    // Where only one side of a chain is tried, every position up to two
-    // sides on still has the referee's value.
-    void ketteZumSelbenFeld()
-    {
-        QFETCH(QString, zeichnung);
-        QFETCH(int, spalten);
-        const Lage start = Lagezeichnung::lage(zeichnung, 3, spalten);
-        const Schiedsrichter richter(start);
-        std::vector<Lage> lagen{start};
-        for (std::size_t i = 0; i < lagen.size() && lagen[i].freieSeiten() + 2 > start.freieSeiten(); ++i) {
-            for (int s = 0; s < start.seitenAnzahl(); ++s) {
-                if (lagen[i].istFrei(s)) {
-                    lagen.push_back(lagen[i]);
-                    lagen.back().ziehe(s);
-                }
-            }
-        }
-        const Notbremse ohneFrist(Notbremse::Uhr::time_point::max(), nullptr);
-        for (const Lage &lage : lagen) {
-            Endspielsuche suche(lage, std::numeric_limits<long>::max(), ohneFrist);
-            int wert = 0;
-            QVERIFY(suche.bewerte(wert));
-            QVERIFY2(wert == richter.wert(lage), qPrintable(Lagezeichnung::zeichnung(lage)));
-        }
-    }
-
-    // The referee's count, which the long-chain test below relies on, and
-    // the Meister's own agree with a count by hand.
-    void langeKetten()
-    {
-        QFETCH(QString, zeichnung);
-        QFETCH(int, zeilen);
-        QFETCH(int, spalten);
-        QFETCH(int, ketten);
-        const Lage lage = Lagezeichnung::lage(zeichnung, zeilen, spalten);
-        QCOMPARE(Schiedsrichter::langeKetten(lage), ketten);
-        QCOMPARE(Faustregel::langeKetten(lage), ketten);
-    }
-
     // On a board too large to search, with many safe sides left, the
     // Meister keeps to the long-chain rule: whenever a safe side leaves the
     // count odd for the opponent, its side does.
@@ -447,43 +269,6 @@ private slots:
             }
         }
         QVERIFY(geprueft > 100);
-    }
-
-    // Positions that are their own mirror image, where the search's table
-    // meets a position and its images: the Meister's exact value is the
-    // referee's, and the same for the image under every symmetry.
-    void spiegelbilder()
-    {
-        for (int saat = 1; saat <= 24; ++saat) {
-            std::srand(unsigned(saat));
-            const bool spalten = saat % 3 != 1;
-            const bool zeilen = saat % 3 != 2;
-            Lage lage(5, 6);
-            while (lage.freieSeiten() > 16) {
-                int s = 0;
-                do {
-                    s = std::rand() % lage.seitenAnzahl();
-                } while (!lage.istFrei(s));
-                lage.ziehe(s);
-                const int bild = spiegelbild(lage, s, spalten, zeilen);
-                if (lage.istFrei(bild))
-                    lage.ziehe(bild);
-            }
-            const Schiedsrichter richter(lage);
-            const Meister meister(std::chrono::seconds(30));
-            for (int art = 0; art < 4; ++art) {
-                Lage gedreht(5, 6);
-                for (int s = 0; s < lage.seitenAnzahl(); ++s) {
-                    const int bild = spiegelbild(lage, s, art & 1, art & 2);
-                    if (!lage.istFrei(s) && gedreht.istFrei(bild))
-                        gedreht.ziehe(bild);
-                }
-                const Meister::Rat rat = meister.waehle(gedreht);
-                const QString wo = QString("seed %1, image %2:\n%3").arg(saat).arg(art).arg(Lagezeichnung::zeichnung(gedreht));
-                QVERIFY2(rat.exakt, qPrintable(wo));
-                QVERIFY2(rat.wert == richter.wert(lage), qPrintable(wo));
-            }
-        }
     }
 
     // A position of a game of the Meister against level 5 on the small
@@ -563,87 +348,6 @@ private slots:
         QVERIFY(rat.seite >= 0 && rat.seite < lage.seitenAnzahl() && lage.istFrei(rat.seite));
         if (rat.exakt && allein.exakt)
             QCOMPARE(rat.wert, allein.wert);
-    }
-
-    // The positions the search visits to solve three fixed positions of the
-    // small board, as a signature of how it orders, cuts and keeps them:
-    // the values are checked elsewhere, this catches a change that costs
-    // work without changing a value. A change meant to alter it gives the
-    // new count here, and its reason with the cost curve in BENCHMARKS.md.
-    void arbeitsSignatur()
-    {
-        constexpr int frei = 36;
-        constexpr long erwartet = 34498;
-        std::srand(36);
-        long knoten = 0;
-        for (int i = 0; i < 3; ++i) {
-            const Loesung l = loese(mittelspiel(frei));
-            QVERIFY(l.geloest);
-            knoten += l.knoten;
-        }
-        QCOMPARE(knoten, erwartet);
-    }
-
-    // The budget is a count of positions and nothing else: a search given
-    // exactly the positions it needs finishes with the same side and value,
-    // one fewer and it gives up.
-    void knotenGrenzeGenau()
-    {
-        std::srand(34);
-        const Lage lage = mittelspiel(34);
-        const Loesung frei = loese(lage);
-        QVERIFY(frei.geloest);
-        const Loesung knapp = loese(lage, frei.knoten);
-        QVERIFY(knapp.geloest);
-        QCOMPARE(knapp.seite, frei.seite);
-        QCOMPARE(knapp.wert, frei.wert);
-        QVERIFY(!loese(lage, frei.knoten - 1).geloest);
-    }
-
-    // A search's table starts as large as the search is likely to need:
-    // small for few free sides, for a small budget and where only loops are
-    // left to open, large only where many safe sides are left.
-    void tabellenGroesse_data()
-    {
-        QTest::addColumn<QString>("zeichnung");
-        QTest::addColumn<int>("frei");
-        QTest::addColumn<long>("grenze");
-        QTest::addColumn<bool>("gross");
-        constexpr long ohneGrenze = std::numeric_limits<long>::max();
-        QTest::newRow("24 free sides") << QString() << 24 << ohneGrenze << false;
-        QTest::newRow("40 free sides") << QString() << 40 << ohneGrenze << true;
-        QTest::newRow("40 free sides, 1000 positions") << QString() << 40 << 1000L << false;
-        QTest::newRow("three loops, 48 free sides") << R"(
-+--+--+--+--+--+--+--+--+
-|                       |
-+  +--+--+--+--+--+--+  +
-|                       |
-+--+--+--+--+--+--+--+--+
-|                       |
-+  +--+--+--+--+--+--+  +
-|                       |
-+--+--+--+--+--+--+--+--+
-|                       |
-+  +--+--+--+--+--+--+  +
-|                       |
-+--+--+--+--+--+--+--+--+)" << 48 << ohneGrenze << false;
-    }
-
-    void tabellenGroesse()
-    {
-        QFETCH(QString, zeichnung);
-        QFETCH(int, frei);
-        QFETCH(long, grenze);
-        QFETCH(bool, gross);
-        constexpr std::size_t kleinHoechstens = std::size_t(64) << 10;
-        constexpr std::size_t grossWenigstens = std::size_t(4) << 20;
-        std::srand(unsigned(frei));
-        const Lage lage = zeichnung.isEmpty() ? mittelspiel(frei) : Lagezeichnung::lage(zeichnung, 6, 8);
-        QCOMPARE(lage.freieSeiten(), frei);
-        const Notbremse ohneFrist(Notbremse::Uhr::time_point::max(), nullptr);
-        const Endspielsuche suche(lage, grenze, ohneFrist);
-        const std::size_t bytes = suche.tabellenBytes();
-        QVERIFY2(gross ? bytes >= grossWenigstens : bytes <= kleinHoechstens, qPrintable(QString::number(bytes)));
     }
 
     // Two Meisters think at once about one position while a third, on the
